@@ -1,0 +1,50 @@
+# The two set-up commands are `make run` and `make test`; everything else is a step of them.
+SHELL := /bin/bash
+ROOT := $(CURDIR)
+BUILD := $(ROOT)/build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps native win build test test-native test-win dist run screenshots clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/native/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD)/native $(CMAKE_FLAGS)
+
+$(BUILD)/win/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD)/win $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64.cmake
+
+native: deps $(BUILD)/native/CMakeCache.txt
+	cmake --build $(BUILD)/native -j $(JOBS)
+
+win: deps $(BUILD)/win/CMakeCache.txt
+	cmake --build $(BUILD)/win -j $(JOBS)
+
+build: native win
+
+test-native: native
+	cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS)
+
+test-win: win
+	cd $(BUILD)/win && ctest --output-on-failure
+
+# Both suites run even when the first fails; the exit code reports any failure.
+test: build
+	@rc=0; \
+	$(MAKE) --no-print-directory test-native || rc=1; \
+	$(MAKE) --no-print-directory test-win || rc=1; \
+	scripts/test-summary.sh $(BUILD)/native $(BUILD)/win; \
+	exit $$rc
+
+dist: build
+	scripts/make-dist.sh $(BUILD)/win $(ROOT)/dist/Zentavo
+
+run: dist
+	scripts/run.sh $(ROOT)/dist/Zentavo $(BUILD)
+
+clean:
+	rm -rf $(BUILD)/native $(BUILD)/win $(ROOT)/dist
