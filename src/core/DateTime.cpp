@@ -168,8 +168,8 @@ DateTimeParts DecodeDateTime(TDateTime value) {
 std::string FormatDateTime(TDateTime value) {
   const DateTimeParts p = DecodeDateTime(value);
   char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day,
-                p.hour, p.minute, p.second);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour,
+                p.minute, p.second);
   return text;
 }
 

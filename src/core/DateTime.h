@@ -14,8 +14,8 @@ struct DateTimeParts {
 };
 
 // Throws zentavo::Error for a date outside 0001-01-01..9999-12-31 or an impossible time.
-TDateTime EncodeDateTime(int year, int month, int day, int hour = 0, int minute = 0,
-                         int second = 0, int millisecond = 0);
+TDateTime EncodeDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
+                         int millisecond = 0);
 // Milliseconds are rounded to the nearest, so every encoded value decodes to its parts.
 // Throws zentavo::Error for a value that is not finite or outside the supported years.
 DateTimeParts DecodeDateTime(TDateTime value);

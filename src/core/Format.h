@@ -16,8 +16,8 @@ class FormatArg {
   FormatArg(std::string text) : value_(std::move(text)) {}
   FormatArg(std::string_view text) : value_(std::string(text)) {}
   template <std::integral T>
-    requires(!std::same_as<T, bool> && !std::same_as<T, char>)
-  FormatArg(T value) : value_(static_cast<std::int64_t>(value)) {}
+  requires(!std::same_as<T, bool> && !std::same_as<T, char>) FormatArg(T value)
+      : value_(static_cast<std::int64_t>(value)) {}
   FormatArg(double value) : value_(value) {}
   FormatArg(float value) : value_(static_cast<double>(value)) {}
 

@@ -19,10 +19,10 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // The layout of one section of a FormatFloat pattern.
 struct PatternSection {
   std::string_view text;
-  int integerPlaces = 0;    // "0" and "#" before the decimal point
-  int minIntegerDigits = 0; // placeholders from the first "0" before the point on
-  int maxDecimals = 0;      // placeholders after the point
-  int minDecimals = 0;      // up to the last "0" after the point
+  int integerPlaces = 0;     // "0" and "#" before the decimal point
+  int minIntegerDigits = 0;  // placeholders from the first "0" before the point on
+  int maxDecimals = 0;       // placeholders after the point
+  int minDecimals = 0;       // up to the last "0" after the point
   bool grouped = false;
 };
 
@@ -90,8 +90,8 @@ std::vector<std::string_view> SplitSections(std::string_view pattern) {
 // Writes a rounded number through one section: integer digits fill the integer
 // placeholders from the right (extra digits go where the first placeholder is), fraction
 // digits fill the fraction placeholders from the left, literals stay where they are.
-std::string RenderSection(const PatternSection& section, const DecimalDigits& number,
-                          bool withSign, const NumberSymbols& symbols) {
+std::string RenderSection(const PatternSection& section, const DecimalDigits& number, bool withSign,
+                          const NumberSymbols& symbols) {
   std::string integer = IntegerDigits(number);
   if (static_cast<int>(integer.size()) < section.minIntegerDigits) {
     integer.insert(0, static_cast<std::size_t>(section.minIntegerDigits) - integer.size(), '0');

@@ -64,7 +64,8 @@ TEST(DecodeDateTime, RoundTripsEveryPartToTheMillisecond) {
   const int times[][4] = {{0, 0, 0, 0}, {23, 59, 59, 999}, {12, 0, 0, 1}, {6, 30, 15, 500}};
   for (const auto& d : dates) {
     for (const auto& t : times) {
-      const DateTimeParts p = DecodeDateTime(EncodeDateTime(d[0], d[1], d[2], t[0], t[1], t[2], t[3]));
+      const DateTimeParts p =
+          DecodeDateTime(EncodeDateTime(d[0], d[1], d[2], t[0], t[1], t[2], t[3]));
       EXPECT_EQ((std::array{p.year, p.month, p.day, p.hour, p.minute, p.second, p.millisecond}),
                 (std::array{d[0], d[1], d[2], t[0], t[1], t[2], t[3]}));
     }
@@ -120,9 +121,9 @@ TEST(StrToDate, ReadsYearMonthDaySeparatedByHyphens) {
 }
 
 TEST(StrToDate, FailsWithTheTextInTheMessage) {
-  for (const char* text : {"", "2024", "2024-03", "2024/03/05", "2024-02-30", "2024-13-01",
-                           "24-03-05", "2024-03-05x", "2024-003-05", "2024-03-05 12:00:00",
-                           "abc"}) {
+  for (const char* text :
+       {"", "2024", "2024-03", "2024/03/05", "2024-02-30", "2024-13-01", "24-03-05", "2024-03-05x",
+        "2024-003-05", "2024-03-05 12:00:00", "abc"}) {
     EXPECT_EQ(ErrorOf([&] { StrToDate(text); }), "'" + std::string(text) + "' is not a valid date");
   }
 }
@@ -144,8 +145,7 @@ TEST(StrToTime, FailsWithTheTextInTheMessage) {
 
 TEST(ParseDateTime, ReadsTheTimeTextWithOrWithoutMilliseconds) {
   EXPECT_EQ(ParseDateTime("2024-03-05 12:00:00"), EncodeDateTime(2024, 3, 5, 12));
-  EXPECT_EQ(ParseDateTime("2024-03-05 23:59:59.999"),
-            EncodeDateTime(2024, 3, 5, 23, 59, 59, 999));
+  EXPECT_EQ(ParseDateTime("2024-03-05 23:59:59.999"), EncodeDateTime(2024, 3, 5, 23, 59, 59, 999));
   EXPECT_EQ(ParseDateTime("2024-03-05"), EncodeDateTime(2024, 3, 5));
   EXPECT_EQ(ParseDateTime("1899-12-29 06:00:00"), -1.25);
   for (const char* text : {"", "2024-03-05 12", "2024-03-05T12:00:00", "2024-03-05  12:00:00",
