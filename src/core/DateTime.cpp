@@ -100,8 +100,8 @@ class Scanner {
 
 bool ReadDate(Scanner& in, double& day) {
   int y = 0, m = 0, d = 0;
-  if (!in.ReadNumber(4, 4, y) || !in.ReadChar('-') || !in.ReadNumber(1, 2, m) ||
-      !in.ReadChar('-') || !in.ReadNumber(1, 2, d) || !IsValidDate(y, m, d)) {
+  if (!in.ReadNumber(4, 4, y) || !in.ReadChar('-') || !in.ReadNumber(1, 2, m) || !in.ReadChar('-') ||
+      !in.ReadNumber(1, 2, d) || !IsValidDate(y, m, d)) {
     return false;
   }
   day = static_cast<double>(DaysFromCivil(y, static_cast<unsigned>(m), static_cast<unsigned>(d)) -
@@ -127,7 +127,9 @@ std::string Quoted(std::string_view text, const char* what) {
 
 }  // namespace
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -140,17 +142,14 @@ bool IsValidDate(int year, int month, int day) {
          day <= DaysInMonth(year, month);
 }
 
-TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
-                         int millisecond) {
+TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond) {
   if (!IsValidDate(year, month, day)) throw Error("Invalid argument to date encode");
   if (!IsValidTime(hour, minute, second, millisecond)) {
     throw Error("Invalid argument to time encode");
   }
   const std::int64_t days =
-      DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-      kOleEpochInUnixDays;
-  return Join(static_cast<double>(days),
-              ((hour * 60LL + minute) * 60 + second) * 1000 + millisecond);
+      DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kOleEpochInUnixDays;
+  return Join(static_cast<double>(days), ((hour * 60LL + minute) * 60 + second) * 1000 + millisecond);
 }
 
 DateTimeParts DecodeDateTime(TDateTime value) {
@@ -168,14 +167,18 @@ DateTimeParts DecodeDateTime(TDateTime value) {
 std::string FormatDateTime(TDateTime value) {
   const DateTimeParts p = DecodeDateTime(value);
   char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour,
-                p.minute, p.second);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour, p.minute,
+                p.second);
   return text;
 }
 
-std::string FormatDate(TDateTime value) { return FormatDateTime(value).substr(0, 10); }
+std::string FormatDate(TDateTime value) {
+  return FormatDateTime(value).substr(0, 10);
+}
 
-std::string FormatTime(TDateTime value) { return FormatDateTime(value).substr(11); }
+std::string FormatTime(TDateTime value) {
+  return FormatDateTime(value).substr(11);
+}
 
 std::string FormatDateTimeMs(TDateTime value) {
   char ms[8];
@@ -201,8 +204,7 @@ TDateTime ParseDateTime(std::string_view text) {
   Scanner in(text);
   double day = 0;
   std::int64_t ms = 0;
-  if (!ReadDate(in, day) || (!in.AtEnd() && (!in.ReadChar(' ') || !ReadTime(in, ms))) ||
-      !in.AtEnd()) {
+  if (!ReadDate(in, day) || (!in.AtEnd() && (!in.ReadChar(' ') || !ReadTime(in, ms))) || !in.AtEnd()) {
     throw Error(Quoted(text, "date and time"));
   }
   return Join(day, ms);

@@ -8,7 +8,9 @@
 namespace zentavo {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Reads an unsigned decimal number at `at`; -1 when there is none.
 int ReadCount(std::string_view pattern, std::size_t& at) {
@@ -103,6 +105,8 @@ std::string Format(std::string_view pattern, std::initializer_list<FormatArg> ar
   return out;
 }
 
-std::string FormatAmount(double value) { return FormatFixed(value, 2); }
+std::string FormatAmount(double value) {
+  return FormatFixed(value, 2);
+}
 
 }  // namespace zentavo

@@ -18,6 +18,9 @@ class FormatArg {
   template <std::integral T>
   requires(!std::same_as<T, bool> && !std::same_as<T, char>) FormatArg(T value)
       : value_(static_cast<std::int64_t>(value)) {}
+  // Deleted so that they do not quietly convert to double.
+  FormatArg(bool) = delete;
+  FormatArg(char) = delete;
   FormatArg(double value) : value_(value) {}
   FormatArg(float value) : value_(static_cast<double>(value)) {}
 

@@ -14,7 +14,9 @@ namespace {
 // Delphi's FloatToStr precision.
 constexpr int kGeneralDigits = 15;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // The layout of one section of a FormatFloat pattern.
 struct PatternSection {
@@ -176,9 +178,7 @@ std::string FormatFixed(double value, int decimals) {
 }
 
 double StrToFloat(std::string_view text) {
-  const auto fail = [&] {
-    return Error("'" + std::string(text) + "' is not a valid floating point value");
-  };
+  const auto fail = [&] { return Error("'" + std::string(text) + "' is not a valid floating point value"); };
   std::string_view rest = text;
   while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
   while (!rest.empty() && rest.back() == ' ') rest.remove_suffix(1);
@@ -213,8 +213,7 @@ double StrToFloat(std::string_view text) {
   return value;
 }
 
-std::string FormatFloatPattern(double value, std::string_view pattern,
-                               const NumberSymbols& symbols) {
+std::string FormatFloatPattern(double value, std::string_view pattern, const NumberSymbols& symbols) {
   if (pattern.empty()) return FormatGeneral(value);
   if (!std::isfinite(value)) return NonFiniteText(value);
   const std::vector<std::string_view> sections = SplitSections(pattern);

@@ -41,7 +41,6 @@ struct NumberSymbols {
 // already is the percentage (25 → "25 %", 33.333 → "33.33 %").
 // Examples: "#,##0.###" 1234567.5 → "1,234,567.5", -50 → "-50", 0.0004 → "0".
 // An empty pattern gives FormatGeneral.
-std::string FormatFloatPattern(double value, std::string_view pattern,
-                               const NumberSymbols& symbols = {});
+std::string FormatFloatPattern(double value, std::string_view pattern, const NumberSymbols& symbols = {});
 
 }  // namespace zentavo

@@ -4,8 +4,7 @@ namespace zentavo {
 namespace {
 
 Period Days(int year, int month, int firstDay, int lastMonth, int lastDay) {
-  return {EncodeDateTime(year, month, firstDay),
-          EncodeDateTime(year, lastMonth, lastDay, 23, 59, 59, 999)};
+  return {EncodeDateTime(year, month, firstDay), EncodeDateTime(year, lastMonth, lastDay, 23, 59, 59, 999)};
 }
 
 Period WholeDay(TDateTime day) {
@@ -33,8 +32,7 @@ Period MainPeriodPreset(int index, TDateTime now) {
     case 4:
       // One calendar month back lands in the previous month whatever the day (31 March
       // goes to the end of February), so only the month matters.
-      return today.month == 1 ? WholeMonth(today.year - 1, 12)
-                              : WholeMonth(today.year, today.month - 1);
+      return today.month == 1 ? WholeMonth(today.year - 1, 12) : WholeMonth(today.year, today.month - 1);
     case 5:
       return Days(today.year, 1, 1, 12, 31);
     case 6:

@@ -51,10 +51,8 @@ TEST(EncodeDateTime, RefusesImpossibleDatesAndTimes) {
   EXPECT_EQ(ErrorOf([] { EncodeDateTime(10000, 1, 1); }), "Invalid argument to date encode");
   EXPECT_EQ(ErrorOf([] { EncodeDateTime(2024, 1, 1, 24); }), "Invalid argument to time encode");
   EXPECT_EQ(ErrorOf([] { EncodeDateTime(2024, 1, 1, 0, 60); }), "Invalid argument to time encode");
-  EXPECT_EQ(ErrorOf([] { EncodeDateTime(2024, 1, 1, 0, 0, 60); }),
-            "Invalid argument to time encode");
-  EXPECT_EQ(ErrorOf([] { EncodeDateTime(2024, 1, 1, 0, 0, 0, 1000); }),
-            "Invalid argument to time encode");
+  EXPECT_EQ(ErrorOf([] { EncodeDateTime(2024, 1, 1, 0, 0, 60); }), "Invalid argument to time encode");
+  EXPECT_EQ(ErrorOf([] { EncodeDateTime(2024, 1, 1, 0, 0, 0, 1000); }), "Invalid argument to time encode");
   EXPECT_NO_THROW(EncodeDateTime(2024, 2, 29, 23, 59, 59, 999));
 }
 
@@ -64,8 +62,7 @@ TEST(DecodeDateTime, RoundTripsEveryPartToTheMillisecond) {
   const int times[][4] = {{0, 0, 0, 0}, {23, 59, 59, 999}, {12, 0, 0, 1}, {6, 30, 15, 500}};
   for (const auto& d : dates) {
     for (const auto& t : times) {
-      const DateTimeParts p =
-          DecodeDateTime(EncodeDateTime(d[0], d[1], d[2], t[0], t[1], t[2], t[3]));
+      const DateTimeParts p = DecodeDateTime(EncodeDateTime(d[0], d[1], d[2], t[0], t[1], t[2], t[3]));
       EXPECT_EQ((std::array{p.year, p.month, p.day, p.hour, p.minute, p.second, p.millisecond}),
                 (std::array{d[0], d[1], d[2], t[0], t[1], t[2], t[3]}));
     }
@@ -73,8 +70,7 @@ TEST(DecodeDateTime, RoundTripsEveryPartToTheMillisecond) {
 }
 
 TEST(DecodeDateTime, CarriesATimeThatRoundsToMidnightIntoTheNextDay) {
-  EXPECT_EQ(FormatDateTimeMs(EncodeDateTime(2024, 2, 28) + 0.9999999999),
-            "2024-02-29 00:00:00.000");
+  EXPECT_EQ(FormatDateTimeMs(EncodeDateTime(2024, 2, 28) + 0.9999999999), "2024-02-29 00:00:00.000");
 }
 
 TEST(DecodeDateTime, RefusesValuesOutsideTheYears) {
@@ -121,9 +117,8 @@ TEST(StrToDate, ReadsYearMonthDaySeparatedByHyphens) {
 }
 
 TEST(StrToDate, FailsWithTheTextInTheMessage) {
-  for (const char* text :
-       {"", "2024", "2024-03", "2024/03/05", "2024-02-30", "2024-13-01", "24-03-05", "2024-03-05x",
-        "2024-003-05", "2024-03-05 12:00:00", "abc"}) {
+  for (const char* text : {"", "2024", "2024-03", "2024/03/05", "2024-02-30", "2024-13-01", "24-03-05",
+                           "2024-03-05x", "2024-003-05", "2024-03-05 12:00:00", "abc"}) {
     EXPECT_EQ(ErrorOf([&] { StrToDate(text); }), "'" + std::string(text) + "' is not a valid date");
   }
 }
@@ -137,8 +132,8 @@ TEST(StrToTime, ReadsHoursMinutesAndSeconds) {
 }
 
 TEST(StrToTime, FailsWithTheTextInTheMessage) {
-  for (const char* text : {"", "12", "24:00:00", "12:60", "12:00:60", "12-00-00", "12:00:00.5",
-                           "12:00:00x", "ab:cd"}) {
+  for (const char* text :
+       {"", "12", "24:00:00", "12:60", "12:00:60", "12-00-00", "12:00:00.5", "12:00:00x", "ab:cd"}) {
     EXPECT_EQ(ErrorOf([&] { StrToTime(text); }), "'" + std::string(text) + "' is not a valid time");
   }
 }
@@ -171,8 +166,6 @@ TEST(CombineDateTime, KeepsThePickersTimeOfDayWhenTheDateChanges) {
   const TDateTime stop = EncodeDateTime(2024, 3, 31, 23, 59, 59, 999);
   const TDateTime picked = EncodeDateTime(2024, 4, 15, 10, 20, 30);
   EXPECT_EQ(CombineDateTime(picked, stop), EncodeDateTime(2024, 4, 15, 23, 59, 59, 999));
-  EXPECT_EQ(FormatDateTimeMs(CombineDateTime(EncodeDateTime(1899, 12, 1), stop)),
-            "1899-12-01 23:59:59.999");
-  EXPECT_EQ(FormatDateTimeMs(CombineDateTime(EncodeDateTime(1900, 1, 1), stop)),
-            "1900-01-01 23:59:59.999");
+  EXPECT_EQ(FormatDateTimeMs(CombineDateTime(EncodeDateTime(1899, 12, 1), stop)), "1899-12-01 23:59:59.999");
+  EXPECT_EQ(FormatDateTimeMs(CombineDateTime(EncodeDateTime(1900, 1, 1), stop)), "1900-01-01 23:59:59.999");
 }

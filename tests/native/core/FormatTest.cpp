@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 
 #include "core/Error.h"
 #include "core/Format.h"
@@ -70,9 +71,9 @@ TEST(FormatAmount, WritesBigValuesInFullWithoutGrouping) {
 TEST(Format, FillsTextIntegerAndNumberPlaceholders) {
   EXPECT_EQ(Format("Delete %d entries?", {3}), "Delete 3 entries?");
   EXPECT_EQ(Format("%s %s", {"2024-03-05", std::string("12:00:00")}), "2024-03-05 12:00:00");
-  EXPECT_EQ(Format("'%s %s',%d,'%s','%s',%f,'%s'",
-                   {"2024-03-05", "12:00:00", 0, "food", "note", 12.345, "RMB"}),
-            "'2024-03-05 12:00:00',0,'food','note',12.35,'RMB'");
+  EXPECT_EQ(
+      Format("'%s %s',%d,'%s','%s',%f,'%s'", {"2024-03-05", "12:00:00", 0, "food", "note", 12.345, "RMB"}),
+      "'2024-03-05 12:00:00',0,'food','note',12.35,'RMB'");
   EXPECT_EQ(Format("%f", {0.125}), "0.13");
   EXPECT_EQ(Format("%f", {-0.0}), "0.00");
   EXPECT_EQ(Format("100%%", {}), "100%");
@@ -95,6 +96,11 @@ TEST(Format, TakesIndexWidthAndPrecisionLikeDelphi) {
   EXPECT_EQ(Format("[%.0f]", {2.5}), "[3]");
   EXPECT_EQ(Format("[%8.2f]", {-1.005}), "[   -1.01]");
 }
+
+// A bool or a char would otherwise slip through as a double.
+static_assert(!std::is_constructible_v<FormatArg, bool>);
+static_assert(!std::is_constructible_v<FormatArg, char>);
+static_assert(std::is_constructible_v<FormatArg, unsigned short>);
 
 TEST(Format, RefusesPlaceholdersThatDoNotMatchTheirArguments) {
   EXPECT_EQ(ErrorOf([] { Format("%s", {5}); }), Invalid("%s"));

@@ -104,8 +104,8 @@ TEST(StrToFloat, ReadsBackWhatFormatGeneralWrites) {
 }
 
 TEST(StrToFloat, FailsWithTheTextInTheMessage) {
-  for (const char* text : {"", " ", "1.2.3", "abc", "1,5", "12a", "--1", "+-1", "-", ".", "1e",
-                           "1e+", "e5", "inf", "nan", "0x10", "1 2", "1e999", "12.50 RMB"}) {
+  for (const char* text : {"", " ", "1.2.3", "abc", "1,5", "12a", "--1", "+-1", "-", ".", "1e", "1e+", "e5",
+                           "inf", "nan", "0x10", "1 2", "1e999", "12.50 RMB"}) {
     EXPECT_EQ(ErrorOf([&] { StrToFloat(text); }),
               "'" + std::string(text) + "' is not a valid floating point value");
   }

@@ -82,6 +82,5 @@ TEST(ReportPeriodPreset, IndexZeroLeavesTheDatesUnchanged) {
     ASSERT_TRUE(period.has_value()) << index;
     EXPECT_EQ(Text(*period), Text(MainPeriodPreset(index, now))) << index;
   }
-  EXPECT_EQ(Text(*ReportPeriodPreset(4, now)),
-            "2024-02-01 00:00:00.000 .. 2024-02-29 23:59:59.999");
+  EXPECT_EQ(Text(*ReportPeriodPreset(4, now)), "2024-02-01 00:00:00.000 .. 2024-02-29 23:59:59.999");
 }
