@@ -4,8 +4,8 @@
 # to build/screenshots/main.png and ends the program.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-dist=${1:?usage: run.sh DIST BUILD}
-build=${2:?usage: run.sh DIST BUILD}
+dist=$(realpath "${1:?usage: run.sh DIST BUILD}")
+build=$(realpath "${2:?usage: run.sh DIST BUILD}")
 prefix="$build/win/wineprefix"
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
 "$here/wine-prefix.sh" "$prefix" || exit 1
@@ -20,7 +20,7 @@ shot="$build/screenshots/${ZENTAVO_SCREENSHOT_NAME:-main}.png"
   cd "$1" || exit 1
   wine explorer /desktop=zentavo,1024x768 Zentavo.exe &
   sleep "${ZENTAVO_SCREENSHOT_DELAY:-6}"
-  import -window root "$2"
+  import -window root -crop 1024x768+0+0 +repage "$2"
   rc=$?
   wineserver -k; wineserver -w
   wait

@@ -1,0 +1,254 @@
+#include "framework/win/Control.h"
+
+#include <algorithm>
+#include <map>
+
+#include "framework/win/Application.h"
+#include "framework/win/Handles.h"
+#include "framework/win/WideText.h"
+#include "framework/win/Win32Error.h"
+
+namespace zentavo {
+
+// ---- TControl -------------------------------------------------------------------------
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+  WindowProc = [this](TMessage& message) { WndProc(message); };
+}
+
+TControl::~TControl() {
+  if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == parent_) return;
+  if (parent_) parent_->RemoveControl(this);
+  parent_ = parent;
+  if (parent_) parent_->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  bounds_ = RECT{left, top, left + width, top + height};
+  BoundsChanged();
+}
+
+void TControl::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  VisibleChanged();
+  Perform(CM_VISIBLECHANGED, visible);
+}
+
+void TControl::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  EnabledChanged();
+  Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  TextChanged();
+  Perform(CM_TEXTCHANGED);
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  WindowProc(message);
+  return message.Result;
+}
+
+void TControl::WndProc(TMessage& message) { DefaultHandler(message); }
+
+void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }
+
+// ---- TWinControl ----------------------------------------------------------------------
+
+namespace {
+
+constexpr wchar_t kSelfProperty[] = L"ZentavoControl";
+
+// The native window procedure behind each registered framework class (DefWindowProc for
+// our own classes, the original control's procedure for superclassed ones).
+std::map<ATOM, WNDPROC>& BaseProcedures() {
+  static std::map<ATOM, WNDPROC> procedures;
+  return procedures;
+}
+
+WNDPROC BaseProcedureOf(HWND window) {
+  auto atom = static_cast<ATOM>(GetClassLongPtrW(window, GCW_ATOM));
+  auto found = BaseProcedures().find(atom);
+  return found == BaseProcedures().end() ? DefWindowProcW : found->second;
+}
+
+UINT_PTR nextControlId = 100;
+
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  DestroyHandle();
+  // Children may outlive this part of the object during owner teardown; cut their link
+  // so they do not reach back into a parent that is being destroyed.
+  for (TControl* child : controls_) child->parent_ = nullptr;
+}
+
+TWinControl* TWinControl::FromHandle(HWND window) {
+  if (!window) return nullptr;
+  return static_cast<TWinControl*>(GetPropW(window, kSelfProperty));
+}
+
+HWND TWinControl::Handle() {
+  if (!handle_) CreateWnd();
+  return handle_;
+}
+
+void TWinControl::DestroyHandle() {
+  if (handle_) DestroyWindow(handle_);  // WM_NCDESTROY unbinds and clears handle_
+  handle_ = nullptr;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  controls_.push_back(control);
+  auto* windowed = dynamic_cast<TWinControl*>(control);
+  if (windowed && handle_) windowed->Handle();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+  if (handle_) MoveWindow(handle_, left, top, width, height, TRUE);
+}
+
+void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.className = Widen(ClassName());
+  params.x = bounds_.left;
+  params.y = bounds_.top;
+  params.width = Width();
+  params.height = Height();
+  if (parent_) {
+    params.parent = parent_->Handle();
+  } else {
+    params.style &= ~WS_CHILD;
+  }
+}
+
+ATOM TWinControl::RegisterFrameworkClass(const TCreateParams& params, WNDPROC& baseProc) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{sizeof(existing)};
+  if (ATOM atom = static_cast<ATOM>(GetClassInfoExW(instance, params.className.c_str(), &existing))) {
+    baseProc = BaseProcedures()[atom];
+    return atom;
+  }
+  WNDCLASSEXW wc{sizeof(wc)};
+  baseProc = DefWindowProcW;
+  if (!params.baseClassName.empty()) {
+    if (!GetClassInfoExW(nullptr, params.baseClassName.c_str(), &wc))
+      throw Win32Error("Cannot find window class " + Narrow(params.baseClassName));
+    baseProc = wc.lpfnWndProc;
+    wc.cbSize = sizeof(wc);
+  } else {
+    wc.style = params.classStyle;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  }
+  wc.hInstance = instance;
+  wc.lpfnWndProc = StdWndProc;
+  wc.lpszClassName = params.className.c_str();
+  ATOM atom = RegisterClassExW(&wc);
+  if (!atom) throw Win32Error("Cannot register window class " + Narrow(params.className));
+  BaseProcedures()[atom] = baseProc;
+  return atom;
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  RegisterFrameworkClass(params, defaultProc_);
+  DWORD style = params.style | (visible_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
+  HMENU id = (style & WS_CHILD) ? reinterpret_cast<HMENU>(nextControlId++) : nullptr;
+  HWND window = CreateWindowExW(params.exStyle, params.className.c_str(), Widen(caption_).c_str(), style,
+                                params.x, params.y, params.width, params.height, params.parent, id,
+                                GetModuleHandleW(nullptr), this);
+  if (!window) throw Win32Error("Cannot create window of class " + ClassName());
+  handle_ = window;
+  for (TControl* child : controls_) {
+    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->Handle();
+  }
+  CreateHandleDone();
+}
+
+LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TWinControl* self = FromHandle(window);
+  if (!self && msg == WM_NCCREATE) {
+    self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    if (self) {
+      SetPropW(window, kSelfProperty, self);
+      self->handle_ = window;
+      AdjustLiveHandleCount(HandleKind::User, +1);
+    }
+  }
+  if (!self) return CallWindowProcW(BaseProcedureOf(window), window, msg, wParam, lParam);
+
+  TMessage message{msg, wParam, lParam, 0};
+  try {
+    self->WindowProc(message);
+  } catch (...) {
+    // Unwinding through Win32 frames is undefined: the error ends here, shown to the user.
+    Application().HandleException(std::current_exception());
+  }
+  if (msg == WM_NCDESTROY) {
+    RemovePropW(window, kSelfProperty);
+    self->handle_ = nullptr;
+    AdjustLiveHandleCount(HandleKind::User, -1);
+  }
+  return message.Result;
+}
+
+void TWinControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY: {
+      // Notifications of child controls are handled by the child itself.
+      HWND from = message.Msg == WM_COMMAND ? reinterpret_cast<HWND>(message.LParam)
+                                            : reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom;
+      if (TWinControl* child = FromHandle(from); child && child != this) {
+        message.Result = child->Perform(message.Msg + CN_BASE, message.WParam, message.LParam);
+        return;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  TControl::WndProc(message);
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+  if (handle_ && !IsFrameworkMessage(message.Msg)) {
+    message.Result = CallWindowProcW(defaultProc_, handle_, message.Msg, message.WParam, message.LParam);
+  } else {
+    TControl::DefaultHandler(message);
+  }
+}
+
+void TWinControl::VisibleChanged() {
+  if (handle_) ShowWindow(handle_, visible_ ? SW_SHOW : SW_HIDE);
+}
+
+void TWinControl::EnabledChanged() {
+  if (handle_) EnableWindow(handle_, enabled_);
+}
+
+void TWinControl::TextChanged() {
+  if (handle_) SetWindowTextW(handle_, Widen(caption_).c_str());
+}
+
+}  // namespace zentavo

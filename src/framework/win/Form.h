@@ -1,0 +1,56 @@
+#pragma once
+#include <windows.h>
+
+#include "framework/win/Control.h"
+
+namespace zentavo {
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+
+// A top-level window built in code: the derived form's constructor creates its named
+// components, then calls FinishLoading().
+class TForm : public TWinControl {
+  ZENTAVO_CLASS(TForm, TWinControl)
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+
+  TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
+  unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
+
+  // Sizes the window so that its client area has this size (under the current border).
+  void SetClientSize(int width, int height);
+  int ClientWidth();
+  int ClientHeight();
+
+  void Show();
+  void Hide();
+  // Asks OnClose what to do; hiding is the default, and closing the main form ends the
+  // application.
+  void Close();
+  bool Showing() const { return HandleAllocated() && IsWindowVisible(const_cast<TForm*>(this)->Handle()); }
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  std::function<void(TComponent* sender, TCloseAction& action)> OnClose;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
+  // Derived constructors call this last: it finishes loading and runs OnCreate, whose
+  // errors are reported while the form is created all the same.
+  void FormCreated();
+
+ private:
+  void ComputeStyles(DWORD& style, DWORD& exStyle) const;
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+};
+
+}  // namespace zentavo
