@@ -1,6 +1,6 @@
 #include "framework/Component.h"
 
-#include <cstring>
+#include "core/Text.h"
 
 namespace zentavo {
 
@@ -43,8 +43,7 @@ bool TComponent::InheritsFrom(const TClassInfo& target) const {
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   for (const auto& component : components_) {
-    if (component->name_.size() == name.size() &&
-        strncasecmp(component->name_.data(), name.data(), name.size()) == 0)
+    if (SameText(component->name_, name))
       return component.get();
   }
   return nullptr;

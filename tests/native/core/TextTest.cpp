@@ -11,3 +11,10 @@ TEST(SplitText, SplitsAtEveryBlankKeepingEmptyParts) {
   EXPECT_EQ(SplitText("2024-03-05", " "), (std::vector<std::string>{"2024-03-05"}));
   EXPECT_EQ(SplitText(" x ", " "), (std::vector<std::string>{"", "x", ""}));
 }
+
+TEST(SameText, IgnoresAsciiCaseOnly) {
+  EXPECT_TRUE(zentavo::SameText("SKIN2_Form", "skin2_FORM"));
+  EXPECT_FALSE(zentavo::SameText("abc", "abd"));
+  EXPECT_FALSE(zentavo::SameText("abc", "abcd"));
+  EXPECT_FALSE(zentavo::SameText("[", "{"));  // only letters fold
+}
