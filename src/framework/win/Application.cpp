@@ -46,6 +46,12 @@ bool TApplication::DispatchOne(MSG& message) {
   for (auto& [id, listener] : listeners_) {
     if (listener(message)) return true;
   }
+  // Tab, Enter and Esc move between controls and press the form's default and cancel
+  // buttons, as in dialogs.
+  if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && message.hwnd) {
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (dynamic_cast<TForm*>(TWinControl::FromHandle(root)) && IsDialogMessageW(root, &message)) return true;
+  }
   TranslateMessage(&message);
   DispatchMessageW(&message);
   return true;

@@ -1,14 +1,43 @@
 #include "framework/win/Control.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <map>
 
+#include "framework/Properties.h"
 #include "framework/win/Application.h"
 #include "framework/win/Handles.h"
+#include "framework/win/Menu.h"
 #include "framework/win/WideText.h"
 #include "framework/win/Win32Error.h"
 
 namespace zentavo {
+
+// The properties the skin engine probes by name.
+namespace {
+const bool controlPropertiesRegistered = [] {
+  const TClassInfo& control = TControl::StaticClassInfo();
+  RegisterProperty(control, {"Caption", "TCaption",
+                             [](const TComponent& c) { return TPropertyValue(static_cast<const TControl&>(c).Caption()); },
+                             [](TComponent& c, const TPropertyValue& v) {
+                               static_cast<TControl&>(c).SetCaption(std::get<std::string>(v));
+                             }});
+  RegisterProperty(control, {"Color", "TColor",
+                             [](const TComponent& c) {
+                               return TPropertyValue(static_cast<long long>(static_cast<const TControl&>(c).Color()));
+                             },
+                             [](TComponent& c, const TPropertyValue& v) {
+                               static_cast<TControl&>(c).SetColor(static_cast<TColor>(std::get<long long>(v)));
+                             }});
+  RegisterProperty(control, {"ParentColor", "Boolean",
+                             [](const TComponent& c) { return TPropertyValue(static_cast<const TControl&>(c).ParentColor()); },
+                             [](TComponent& c, const TPropertyValue& v) {
+                               static_cast<TControl&>(c).SetParentColor(std::get<bool>(v));
+                             }});
+  return true;
+}();
+}  // namespace
 
 // ---- TControl -------------------------------------------------------------------------
 
@@ -53,6 +82,40 @@ void TControl::SetCaption(const std::string& caption) {
   Perform(CM_TEXTCHANGED);
 }
 
+void TControl::SetColor(TColor color) {
+  if (color == color_ && !parentColor_) return;
+  color_ = color;
+  parentColor_ = false;
+  ColorChanged();
+  Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool parentColor) {
+  if (parentColor == parentColor_) return;
+  parentColor_ = parentColor;
+  ColorChanged();
+  Perform(CM_PARENTCOLORCHANGED);
+}
+
+TColor TControl::EffectiveColor() const {
+  return parentColor_ && parent_ ? parent_->EffectiveColor() : color_;
+}
+
+void TControl::FontChanged() {
+  if (auto* windowed = dynamic_cast<TWinControl*>(this); windowed && windowed->HandleAllocated())
+    SendMessageW(windowed->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font.Handle()), TRUE);
+  Invalidate();
+  Perform(CM_FONTCHANGED);
+}
+
+void TControl::Invalidate() {
+  if (parent_ && parent_->HandleAllocated()) InvalidateRect(parent_->Handle(), &bounds_, TRUE);
+}
+
+void TControl::DoContextPopup(POINT screenPoint) {
+  if (PopupMenu) PopupMenu->Popup(screenPoint.x, screenPoint.y);
+}
+
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
   WindowProc(message);
@@ -62,6 +125,28 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TControl::WndProc(TMessage& message) { DefaultHandler(message); }
 
 void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }
+
+// ---- TGraphicControl -----------------------------------------------------------------
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
+
+void TGraphicControl::Invalidate() { TControl::Invalidate(); }
+
+void TGraphicControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+      Paint(reinterpret_cast<HDC>(message.WParam));
+      return;
+    case WM_LBUTTONUP:
+      if (OnClick) OnClick(this);
+      return;
+    case WM_LBUTTONDBLCLK:
+      if (OnDblClick) OnDblClick(this);
+      return;
+    default:
+      TControl::WndProc(message);
+  }
+}
 
 // ---- TWinControl ----------------------------------------------------------------------
 
@@ -179,6 +264,7 @@ void TWinControl::CreateWnd() {
                                 GetModuleHandleW(nullptr), this);
   if (!window) throw Win32Error("Cannot create window of class " + ClassName());
   handle_ = window;
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font.Handle()), FALSE);
   for (TControl* child : controls_) {
     if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->Handle();
   }
@@ -212,8 +298,149 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, L
   return message.Result;
 }
 
+bool TWinControl::Focused() { return HandleAllocated() && GetFocus() == handle_; }
+
+void TWinControl::Invalidate() {
+  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+std::string TWinControl::WindowText() {
+  if (!handle_) return caption_;
+  int length = GetWindowTextLengthW(handle_);
+  std::wstring text(length + 1, L'\0');
+  text.resize(GetWindowTextW(handle_, text.data(), length + 1));
+  return Narrow(text);
+}
+
+HBRUSH TWinControl::BackgroundBrush() {
+  COLORREF color = ColorToRGB(EffectiveColor());
+  if (!backgroundBrush_ || color != backgroundBrushColor_) {
+    backgroundBrush_.reset(CreateSolidBrush(color));
+    backgroundBrushColor_ = color;
+  }
+  return backgroundBrush_.get();
+}
+
+void TWinControl::PaintGraphicChildren(HDC dc) {
+  for (TControl* child : controls_) {
+    if (!child->Visible() || dynamic_cast<TWinControl*>(child)) continue;
+    DcStateGuard state(dc);
+    RECT bounds = child->BoundsRect();
+    IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+    SetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
+    child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+  }
+}
+
+bool TWinControl::ForwardMouseToGraphicChild(TMessage& message) {
+  POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+  TControl* hit = nullptr;
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* child = *it;
+    RECT bounds = child->BoundsRect();
+    if (child->Visible() && !dynamic_cast<TWinControl*>(child) && PtInRect(&bounds, point)) {
+      hit = child;
+      break;
+    }
+  }
+  if (hit != mouseChild_) {
+    if (mouseChild_) mouseChild_->Perform(CM_MOUSELEAVE);
+    mouseChild_ = hit;
+    if (mouseChild_) mouseChild_->Perform(CM_MOUSEENTER);
+  }
+  if (!hit || !hit->Enabled()) return false;
+  RECT bounds = hit->BoundsRect();
+  message.Result = hit->Perform(message.Msg, message.WParam,
+                                MAKELPARAM(point.x - bounds.left, point.y - bounds.top));
+  return message.Msg != WM_MOUSEMOVE;
+}
+
+void TWinControl::TrackMouse(TMessage& message) {
+  if (message.Msg == WM_MOUSEMOVE && !mouseInside_) {
+    mouseInside_ = true;
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
+    TrackMouseEvent(&track);
+    Perform(CM_MOUSEENTER);
+  } else if (message.Msg == WM_MOUSELEAVE) {
+    mouseInside_ = false;
+    if (mouseChild_) {
+      mouseChild_->Perform(CM_MOUSELEAVE);
+      mouseChild_ = nullptr;
+    }
+    Perform(CM_MOUSELEAVE);
+  }
+}
+
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case WM_PAINT:
+      if (defaultProc_ == DefWindowProcW) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(handle_, &paint);
+        PaintWindow(dc);
+        PaintGraphicChildren(dc);
+        EndPaint(handle_, &paint);
+        return;
+      }
+      DefaultHandler(message);
+      if (std::any_of(controls_.begin(), controls_.end(),
+                      [](TControl* c) { return c->Visible() && !dynamic_cast<TWinControl*>(c); })) {
+        WindowDc dc(handle_);
+        PaintGraphicChildren(dc.get());
+      }
+      return;
+    case WM_ERASEBKGND:
+      if (defaultProc_ == DefWindowProcW) {
+        RECT client;
+        GetClientRect(handle_, &client);
+        FillRect(reinterpret_cast<HDC>(message.WParam), &client, BackgroundBrush());
+        message.Result = 1;
+        return;
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(message.LParam))) {
+        HDC dc = reinterpret_cast<HDC>(message.WParam);
+        SetTextColor(dc, ColorToRGB(child->Font.Color));
+        SetBkColor(dc, ColorToRGB(child->EffectiveColor()));
+        message.Result = reinterpret_cast<LRESULT>(child->BackgroundBrush());
+        return;
+      }
+      break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      TrackMouse(message);
+      if (ForwardMouseToGraphicChild(message)) return;
+      break;
+    case WM_MOUSELEAVE:
+      TrackMouse(message);
+      break;
+    case WM_SETFOCUS:
+      DefaultHandler(message);
+      Perform(CM_GOTFOCUS);
+      return;
+    case WM_KILLFOCUS:
+      DefaultHandler(message);
+      Perform(CM_LOSTFOCUS);
+      return;
+    case WM_CONTEXTMENU:
+      if (PopupMenu) {
+        POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+        if (point.x == -1 && point.y == -1) {  // from the keyboard: at the control
+          point = POINT{0, 0};
+          ClientToScreen(handle_, &point);
+        }
+        DoContextPopup(point);
+        return;
+      }
+      break;
     case WM_COMMAND:
     case WM_NOTIFY: {
       // Notifications of child controls are handled by the child itself.

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "framework/Color.h"
 #include "framework/Component.h"
+#include "framework/win/Font.h"
 #include "framework/win/Message.h"
 
 namespace zentavo {
 
 class TWinControl;
+class TPopupMenu;
 
 using TWndMethod = std::function<void(TMessage&)>;
 using TNotifyEvent = std::function<void(TComponent* sender)>;
@@ -43,8 +46,28 @@ class TControl : public TComponent {
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
 
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool parentColor);
+  // The colour the control paints its background with: its own or, with ParentColor,
+  // its parent's.
+  TColor EffectiveColor() const;
+  TFont Font;
+  // Call after changing Font so that the window picks up the new font.
+  void FontChanged();
+
+  TPopupMenu* PopupMenu = nullptr;
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+
   // Sends a message through WindowProc (the control's whole message path).
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  // Repaints the control now (window controls) or its area of the parent.
+  virtual void Invalidate();
+  // The control's rectangle in its parent's client coordinates is BoundsRect; this is
+  // its client rectangle (origin 0, 0).
+  RECT ClientRect() const { return RECT{0, 0, Width(), Height()}; }
 
  protected:
   // The control's own handling; ends in DefaultHandler for anything not handled.
@@ -54,9 +77,12 @@ class TControl : public TComponent {
   virtual void EnabledChanged() {}
   virtual void TextChanged() {}
   virtual void BoundsChanged() {}
+  virtual void ColorChanged() { Invalidate(); }
+  virtual void DoContextPopup(POINT screenPoint);
 
  private:
   friend class TWinControl;
+class TPopupMenu;
 
  protected:
   RECT bounds_{};
@@ -64,6 +90,28 @@ class TControl : public TComponent {
   bool visible_ = true;
   bool enabled_ = true;
   std::string caption_;
+  TColor color_ = clBtnFace;
+  bool parentColor_ = false;
+};
+
+// A control without a window (label, speed button): its parent paints it and forwards the
+// mouse messages that fall on it, as WM_PAINT (wParam = the DC, origin at the control) and
+// mouse messages in the control's coordinates, all through its WindowProc.
+class TGraphicControl : public TControl {
+  ZENTAVO_CLASS(TGraphicControl, TControl)
+ public:
+  explicit TGraphicControl(TComponent* owner);
+  void Invalidate() override;
+
+ protected:
+  void WndProc(TMessage& message) override;
+  virtual void Paint(HDC dc) = 0;
+  void VisibleChanged() override { Invalidate(); }
+  void TextChanged() override { Invalidate(); }
+  void BoundsChanged() override { Invalidate(); }
+
+ private:
+  bool mouseInside_ = false;
 };
 
 // Creation parameters a window control fills before its window is made.
@@ -95,6 +143,8 @@ class TWinControl : public TControl {
 
   void SetBounds(int left, int top, int width, int height) override;
   void SetFocus();
+  bool Focused();
+  void Invalidate() override;
 
   // The object bound to a framework window, or nullptr for foreign windows.
   static TWinControl* FromHandle(HWND window);
@@ -104,20 +154,33 @@ class TWinControl : public TControl {
   virtual void CreateWnd();
   // Called once the window exists: children and state are pushed to it.
   virtual void CreateHandleDone() {}
+  // Paints the client area of the framework's own window classes (not superclassed ones)
+  // over the erased background; graphic children are painted after it.
+  virtual void PaintWindow(HDC) {}
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
   void VisibleChanged() override;
   void EnabledChanged() override;
   void TextChanged() override;
+  // The native control's text, for controls whose text the user edits.
+  std::string WindowText();
+  // Background brush for WM_CTLCOLOR… of native children, in the effective colour.
+  HBRUSH BackgroundBrush();
 
  private:
+  void PaintGraphicChildren(HDC dc);
+  bool ForwardMouseToGraphicChild(TMessage& message);
+  void TrackMouse(TMessage& message);
   static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static ATOM RegisterFrameworkClass(const TCreateParams& params, WNDPROC& baseProc);
 
   HWND handle_ = nullptr;
   WNDPROC defaultProc_ = DefWindowProcW;
   std::vector<TControl*> controls_;
-  bool destroying_handle_ = false;
+  TControl* mouseChild_ = nullptr;
+  bool mouseInside_ = false;
+  BrushHandle backgroundBrush_;
+  COLORREF backgroundBrushColor_ = CLR_INVALID;
 };
 
 }  // namespace zentavo

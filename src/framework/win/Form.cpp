@@ -1,15 +1,33 @@
 #include "framework/win/Form.h"
 
+#include "framework/Properties.h"
 #include "framework/win/Application.h"
+#include "framework/win/Screen.h"
+#include "framework/win/StdCtrls.h"
 
 namespace zentavo {
+
+namespace {
+const bool formPropertiesRegistered = [] {
+  RegisterProperty(TForm::StaticClassInfo(),
+                   {"BorderStyle", "TFormBorderStyle",
+                    [](const TComponent& c) {
+                      return TPropertyValue(static_cast<long long>(static_cast<const TForm&>(c).BorderStyle));
+                    },
+                    [](TComponent& c, const TPropertyValue& v) {
+                      static_cast<TForm&>(c).BorderStyle = static_cast<TFormBorderStyle>(std::get<long long>(v));
+                    }});
+  return true;
+}();
+}  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetState(csLoading, true);
   visible_ = false;
+  Screen().AddForm(this);
 }
 
-TForm::~TForm() = default;
+TForm::~TForm() { Screen().RemoveForm(this); }
 
 void TForm::ComputeStyles(DWORD& style, DWORD& exStyle) const {
   style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -42,13 +60,25 @@ void TForm::ComputeStyles(DWORD& style, DWORD& exStyle) const {
   }
 }
 
+void TForm::SetMenu(TMainMenu* menu) {
+  menu_ = menu;
+  if (menu_) menu_->OnRebuilt = [this] { AttachMenu(); };
+  AttachMenu();
+}
+
+void TForm::AttachMenu() {
+  if (!HandleAllocated()) return;
+  ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+  DrawMenuBar(Handle());
+}
+
 void TForm::SetClientSize(int width, int height) {
   clientWidth_ = width;
   clientHeight_ = height;
   DWORD style, exStyle;
   ComputeStyles(style, exStyle);
   RECT rect{0, 0, width, height};
-  AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  AdjustWindowRectEx(&rect, style, menu_ != nullptr, exStyle);
   SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
 }
 
@@ -65,6 +95,8 @@ int TForm::ClientHeight() {
   GetClientRect(Handle(), &rect);
   return rect.bottom;
 }
+
+void TForm::CreateHandleDone() { AttachMenu(); }
 
 void TForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
@@ -111,8 +143,70 @@ void TForm::Close() {
   Hide();
 }
 
-void TForm::WndProc(TMessage& message) {
+TButton* TForm::FindDialogButton(bool cancel) {
+  std::vector<TWinControl*> pending{this};
+  while (!pending.empty()) {
+    TWinControl* control = pending.back();
+    pending.pop_back();
+    for (TControl* child : control->Controls()) {
+      if (auto* button = dynamic_cast<TButton*>(child);
+          button && button->Visible() && button->Enabled() && (cancel ? button->Cancel : button->Default))
+        return button;
+      if (auto* windowed = dynamic_cast<TWinControl*>(child)) pending.push_back(windowed);
+    }
+  }
+  return nullptr;
+}
+
+bool TForm::HandleMenuMessage(TMessage& message) {
   switch (message.Msg) {
+    case WM_COMMAND:
+      if (HIWORD(message.WParam) == 0 && message.LParam == 0) {
+        if (TMenuItem* item = TMenuItem::FromCommand(LOWORD(message.WParam))) {
+          item->Click();
+          return true;
+        }
+      }
+      if ((LOWORD(message.WParam) == IDOK || LOWORD(message.WParam) == IDCANCEL) && message.LParam == 0) {
+        if (TButton* button = FindDialogButton(LOWORD(message.WParam) == IDCANCEL)) button->Click();
+        return true;
+      }
+      return false;
+    case WM_MEASUREITEM: {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+      if (measure->CtlType != ODT_MENU) return false;
+      auto* item = TMenuItem::FromCommand(measure->itemID);
+      if (!item || !item->OnMeasureItem) return false;
+      int width = static_cast<int>(measure->itemWidth), height = static_cast<int>(measure->itemHeight);
+      WindowDc dc(Handle());
+      item->OnMeasureItem(*item, dc.get(), width, height);
+      measure->itemWidth = width;
+      measure->itemHeight = height;
+      message.Result = TRUE;
+      return true;
+    }
+    case WM_DRAWITEM: {
+      auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
+      if (draw->CtlType != ODT_MENU) return false;
+      auto* item = TMenuItem::FromCommand(draw->itemID);
+      if (!item || !item->OnDrawItem) return false;
+      item->OnDrawItem(*item, draw->hDC, draw->rcItem, draw->itemState);
+      message.Result = TRUE;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void TForm::WndProc(TMessage& message) {
+  if (HandleMenuMessage(message)) return;
+  switch (message.Msg) {
+    case WM_DESTROY:
+      // The menu belongs to its TMainMenu; detach it so DestroyWindow leaves it alone.
+      if (menu_) ::SetMenu(Handle(), nullptr);
+      TWinControl::WndProc(message);
+      return;
     case WM_CLOSE:
       Close();
       return;

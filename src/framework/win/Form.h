@@ -2,8 +2,11 @@
 #include <windows.h>
 
 #include "framework/win/Control.h"
+#include "framework/win/Menu.h"
 
 namespace zentavo {
+
+class TButton;
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
@@ -20,6 +23,10 @@ class TForm : public TWinControl {
 
   TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
   unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
+
+  // The menu bar; set it before sizing the client area (the bar is outside the client).
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
 
   // Sizes the window so that its client area has this size (under the current border).
   void SetClientSize(int width, int height);
@@ -42,6 +49,7 @@ class TForm : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
   // Derived constructors call this last: it finishes loading and runs OnCreate, whose
   // errors are reported while the form is created all the same.
@@ -49,6 +57,10 @@ class TForm : public TWinControl {
 
  private:
   void ComputeStyles(DWORD& style, DWORD& exStyle) const;
+  void AttachMenu();
+  bool HandleMenuMessage(TMessage& message);
+  TButton* FindDialogButton(bool cancel);
+  TMainMenu* menu_ = nullptr;
   int clientWidth_ = 0;
   int clientHeight_ = 0;
 };

@@ -1,0 +1,132 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/Component.h"
+#include "framework/win/Handles.h"
+
+namespace zentavo {
+
+class TAction;
+class TMenu;
+class TWinControl;
+
+// One menu entry. Items are owned by their form like every component; the menu tree only
+// links them. A caption of "-" makes the item a separator line.
+class TMenuItem : public TComponent {
+  ZENTAVO_CLASS(TMenuItem, TComponent)
+ public:
+  explicit TMenuItem(TComponent* owner);
+  ~TMenuItem() override;
+
+  // Appends an item (created by the same owner) as a child of this one.
+  void Add(TMenuItem& item);
+  void Remove(TMenuItem& item);
+  int Count() const { return static_cast<int>(items_.size()); }
+  TMenuItem* Items(int index) const { return items_.at(index); }
+  TMenuItem* Parent() const { return parent_; }
+  TMenu* Menu() const;
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  bool IsLine() const { return caption_ == "-"; }
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool Default() const { return default_; }
+  void SetDefault(bool isDefault);
+  int ImageIndex = -1;
+
+  TAction* Action() const { return action_; }
+  void SetAction(TAction* action);
+  std::function<void(TComponent* sender)> OnClick;
+  // Runs the action, or OnClick when there is none.
+  void Click();
+
+  // Owner-draw support: when the menu is owner-drawn, these size and paint the item.
+  std::function<void(TMenuItem& item, HDC dc, int& width, int& height)> OnMeasureItem;
+  std::function<void(TMenuItem& item, HDC dc, const RECT& rect, UINT state)> OnDrawItem;
+
+  UINT Command() const { return command_; }
+  static TMenuItem* FromCommand(UINT command);
+  // The menu handle of this item's submenu (items with children), made by the menu.
+  HMENU Handle() const { return handle_; }
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TMenu;
+  void Changed(bool structural);
+  void ActionChanged();
+  void FillMenu(HMENU menu, bool ownerDraw);
+
+  std::vector<TMenuItem*> items_;
+  TMenuItem* parent_ = nullptr;
+  TMenu* menu_ = nullptr;  // set on the root item only
+  std::string caption_;
+  bool checked_ = false;
+  bool enabled_ = true;
+  bool visible_ = true;
+  bool default_ = false;
+  TAction* action_ = nullptr;
+  int actionSubscription_ = 0;
+  UINT command_;
+  HMENU handle_ = nullptr;  // not owned: the root menu's handle owns the whole tree
+};
+
+// A menu: the root item's children are its entries. The handle is rebuilt whenever the
+// tree changes; item property changes update it in place.
+class TMenu : public TComponent {
+  ZENTAVO_CLASS(TMenu, TComponent)
+ public:
+  explicit TMenu(TComponent* owner, bool popup);
+  ~TMenu() override;
+
+  TMenuItem& Items() { return items_; }
+  HMENU Handle();
+  bool OwnerDraw() const { return ownerDraw_; }
+  void SetOwnerDraw(bool ownerDraw);
+  // Told after the handle was rebuilt (a form re-attaches its main menu).
+  std::function<void()> OnRebuilt;
+
+ protected:
+  friend class TMenuItem;
+  void Rebuild();
+  void UpdateItem(TMenuItem& item);
+  bool popup_;
+
+ private:
+  TMenuItem items_;
+  MenuHandle handle_;
+  bool ownerDraw_ = false;
+};
+
+class TMainMenu : public TMenu {
+  ZENTAVO_CLASS(TMainMenu, TMenu)
+ public:
+  explicit TMainMenu(TComponent* owner) : TMenu(owner, false) {}
+};
+
+class TPopupMenu : public TMenu {
+  ZENTAVO_CLASS(TPopupMenu, TMenu)
+ public:
+  explicit TPopupMenu(TComponent* owner) : TMenu(owner, true) {}
+  // Shows the menu at a screen point and runs the chosen item once it closes.
+  void Popup(int x, int y);
+  std::function<void(TComponent* sender)> OnPopup;
+  // The window that receives the menu's messages; defaults to the owner form.
+  HWND OwnerWindow();
+  bool Showing() const { return showing_; }
+
+ private:
+  bool showing_ = false;
+};
+
+}  // namespace zentavo
