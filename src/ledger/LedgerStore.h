@@ -1,0 +1,68 @@
+#pragma once
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ledger/LedgerEntry.h"
+#include "ledger/LedgerStatement.h"
+
+namespace zentavo {
+
+// How long a statement waits for a ledger file that another program holds locked before
+// it fails with a clear "is locked" error.
+inline constexpr std::chrono::milliseconds kLedgerBusyTimeout{2000};
+
+// The one connection to the ledger database (owned by the main window; ledgertool has its
+// own). Every statement commits before it returns. Not copyable: it owns the connection.
+class LedgerStore {
+ public:
+  using EntryVisitor = std::function<void(const LedgerEntry&)>;
+
+  LedgerStore();
+  ~LedgerStore();
+  LedgerStore(const LedgerStore&) = delete;
+  LedgerStore& operator=(const LedgerStore&) = delete;
+
+  // Closes any open connection, then opens the existing ledger at `path` (UTF-8) read-write
+  // with the ledger's key. Never creates the file. The key is checked right away by reading
+  // the schema, so a missing file, a wrong key, a file that is no ledger, a read-only or a
+  // locked file each fail here with an error naming the file; the store is then closed.
+  void ConnectLedger(const std::string& path, std::chrono::milliseconds busyTimeout = kLedgerBusyTimeout);
+  void DisconnectLedger();
+  bool Connected() const;
+  // The file of the open connection, or of the last attempt.
+  const std::string& Path() const { return path_; }
+
+  // Runs one statement that returns no rows (an insert, change or delete). Returns the
+  // number of rows it changed, which the windows do not need.
+  int ExecuteLedgerCommand(const LedgerStatement& statement);
+  // The key of the row the last insert on this connection made.
+  std::int64_t LastInsertKey() const;
+
+  // Runs a query and hands every row as a LedgerEntry to `visit`, in the database's order.
+  // The same entry object is reused for each row (no copy per row); copy what you keep. A
+  // Null in time, note or amount fails with "Could not convert variant of type (Null) into
+  // type (String)", a Null flow with "... into type (Integer)"; rows before it were
+  // already visited.
+  void LoadEntries(const LedgerStatement& query, const EntryVisitor& visit);
+  // The same, collected.
+  std::vector<LedgerEntry> LoadEntries(const LedgerStatement& query);
+
+ private:
+  struct Connection;
+  std::string path_;
+  std::unique_ptr<Connection> connection_;
+
+  Connection& Open();
+};
+
+// Makes an empty ledger at `path`: the encrypted database with the table moneyLog and an
+// index on MoneyLogTime, so that a period query reads only its period. Refuses to touch a
+// file that already exists. Only ledgertool and the distribution make ledgers; the program
+// never does.
+void CreateLedger(const std::string& path);
+
+}  // namespace zentavo
