@@ -167,14 +167,14 @@ void IniFile::Save(const std::string& path) const {
     if (!out) {
       std::error_code ignored;
       std::filesystem::remove(temporary, ignored);
-      throw Error("Cannot write '" + path + "'");
+      throw Error("Unable to write to " + path);
     }
   }
   std::error_code error;
   std::filesystem::rename(temporary, target, error);
   if (error) {
     std::filesystem::remove(temporary, error);
-    throw Error("Cannot write '" + path + "'");
+    throw Error("Unable to write to " + path);
   }
 }
 
