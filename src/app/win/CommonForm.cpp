@@ -1,0 +1,75 @@
+#include "app/win/CommonForm.h"
+
+#include <shellapi.h>
+
+#include "core/Error.h"
+#include "framework/win/Application.h"
+#include "framework/win/WideText.h"
+
+namespace zentavo {
+
+namespace {
+TfrmCommon* commonForm = nullptr;
+}
+
+std::function<void(const std::string& target)> TfrmCommon::ShellOverride;
+
+std::string ExecutableFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return Narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
+}
+
+TfrmCommon& frmCommon() {
+  if (!commonForm) throw Error("The common services object does not exist");
+  return *commonForm;
+}
+
+void SetCommonForm(TfrmCommon* form) { commonForm = form; }
+
+TfrmCommon::TfrmCommon(TComponent* owner, std::string programFolder) : TForm(owner) {
+  SetName("frmCommon");
+  settings_ = CommonSettings::LoadSettings(programFolder.empty() ? ExecutableFolder() : programFolder);
+  FormCreated();
+}
+
+void TfrmCommon::ShellOpen(const std::string& target) {
+  if (ShellOverride) {
+    ShellOverride(target);
+    return;
+  }
+  ShellExecuteW(Handle(), L"open", Widen(target).c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void TfrmCommon::OpenHelp() { ShellOpen(settings_.HelpFile); }
+void TfrmCommon::OpenHomePage() { ShellOpen(settings_.HomePage); }
+void TfrmCommon::OpenSupport() { ShellOpen(settings_.SupportAddress); }
+void TfrmCommon::OpenFeedback() { ShellOpen(settings_.FeedbackAddress); }
+
+void TfrmCommon::OpenProductPage(int n) {
+  if (n >= 1 && n <= static_cast<int>(settings_.ProductPages.size())) ShellOpen(settings_.ProductPages[n - 1]);
+}
+
+void TfrmCommon::OnlineUpdate() {
+  ShellOpen(settings_.UpdaterFile());
+  // Ends the loop without the main window's close handling; the windows go when the
+  // application frees its forms.
+  Application().Terminate();
+}
+
+void TfrmCommon::ApplySkin(int index) {
+  if (SkinFileTarget) SkinFileTarget(SkinFilePath(settings_, index));
+}
+
+int TfrmCommon::ReadSkinIndex() const { return zentavo::ReadSkinIndex(settings_); }
+
+void TfrmCommon::SaveSkinIndex(int index) const { zentavo::SaveSkinIndex(settings_, index); }
+
+}  // namespace zentavo

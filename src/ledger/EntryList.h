@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "ledger/LedgerEntry.h"
+#include "ledger/LedgerTotals.h"
+
+namespace zentavo {
+
+// The rows of the main window's entry list in list order (key texts compared as strings)
+// and the texts of their six columns: key, time, flow text, category, amount, note.
+// The window's list view only asks it for cell texts, so a refill sorts once instead of
+// re-sorting after every added row.
+class EntryList {
+ public:
+  static constexpr int kColumnCount = 6;
+
+  // The language's flow texts; column 2 shows them and the totals compare against them.
+  void SetFlowTexts(std::string incomeText, std::string outgoText);
+  const std::string& IncomeText() const { return incomeText_; }
+  const std::string& OutgoText() const { return outgoText_; }
+
+  void Clear() { rows_.clear(); }
+  // Appends a row; call Sort once all rows are in.
+  void Append(const LedgerEntry& entry) { rows_.push_back(entry); }
+  void Sort();
+
+  int Count() const { return static_cast<int>(rows_.size()); }
+  const LedgerEntry& Row(int index) const { return rows_.at(index); }
+  // Column 2: the income or outgo text, empty for any other flow.
+  const std::string& FlowText(const LedgerEntry& entry) const;
+  std::string CellText(int row, int column) const;
+
+  // The totals of every listed row, counted by its flow text as shown.
+  LedgerTotals Totals() const;
+
+ private:
+  std::vector<LedgerEntry> rows_;
+  std::string incomeText_;
+  std::string outgoText_;
+  std::string noText_;
+};
+
+}  // namespace zentavo

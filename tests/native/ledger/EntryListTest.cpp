@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "core/Error.h"
+#include "ledger/EntryList.h"
+
+using namespace zentavo;
+
+namespace {
+
+LedgerEntry Entry(std::string key, EntryFlow flow, std::string amount, std::string category = "c") {
+  return LedgerEntry{std::move(key), "2024-03-05 10:00:00", flow, std::move(category), std::move(amount), "n"};
+}
+
+}  // namespace
+
+TEST(EntryList, ListsInKeyTextOrderWithFlowTexts) {
+  EntryList list;
+  list.SetFlowTexts("Income", "Outgo");
+  for (const char* key : {"9", "1", "11", "2", "10"}) list.Append(Entry(key, EntryFlow::Income, "1"));
+  list.Append(Entry("3", static_cast<EntryFlow>(7), "1", ""));
+  list.Sort();
+  std::vector<std::string> keys;
+  for (int i = 0; i < list.Count(); ++i) keys.push_back(list.CellText(i, 0));
+  EXPECT_EQ(keys, (std::vector<std::string>{"1", "10", "11", "2", "3", "9"}));
+  EXPECT_EQ(list.CellText(0, 2), "Income");
+  EXPECT_EQ(list.CellText(4, 2), "");  // another flow has no flow text
+  EXPECT_EQ(list.CellText(0, 1), "2024-03-05 10:00:00");
+  EXPECT_EQ(list.CellText(0, 5), "n");
+}
+
+TEST(EntryList, TotalsCountRowsByTheirShownFlowText) {
+  EntryList list;
+  list.SetFlowTexts("Income", "Outgo");
+  list.Append(Entry("1", EntryFlow::Income, "100"));
+  list.Append(Entry("2", EntryFlow::Income, "20.5"));
+  list.Append(Entry("3", EntryFlow::Outgo, "30"));
+  list.Append(Entry("4", static_cast<EntryFlow>(2), "1000"));
+  EXPECT_EQ(TotalsLine(list.Totals()), "总计：90.5元  其中收入120.5元  支出30元");
+
+  // With both flow texts empty (no language file) every row, the other flow's included,
+  // shows the empty text and so counts as income and as outgo.
+  list.SetFlowTexts("", "");
+  LedgerTotals both = list.Totals();
+  EXPECT_EQ(both.income, 1150.5);
+  EXPECT_EQ(both.outgo, 1150.5);
+  EXPECT_EQ(both.total, 0);
+}
+
+TEST(EntryList, EmptyListTotalsAreZeroAndBadAmountsFail) {
+  EntryList list;
+  EXPECT_EQ(TotalsLine(list.Totals()), "总计：0元  其中收入0元  支出0元");
+  list.Append(Entry("1", EntryFlow::Income, "abc"));
+  EXPECT_THROW(list.Totals(), Error);
+}
