@@ -8,7 +8,8 @@ using namespace zentavo;
 namespace {
 
 LedgerEntry Entry(std::string key, EntryFlow flow, std::string amount, std::string category = "c") {
-  return LedgerEntry{std::move(key), "2024-03-05 10:00:00", flow, std::move(category), std::move(amount), "n"};
+  return LedgerEntry{std::move(key),      "2024-03-05 10:00:00", flow,
+                     std::move(category), std::move(amount),     "n"};
 }
 
 }  // namespace

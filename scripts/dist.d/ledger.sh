@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Puts an empty ledger (money.mdb) into the distribution unless one is there already. The
+# native ledgertool makes it: the file format is the same on both systems, and no Wine is
+# needed.
+#   ledger.sh WIN_BUILD DEST
+set -euo pipefail
+build=${1:?usage: ledger.sh WIN_BUILD DEST}
+dest=${2:?usage: ledger.sh WIN_BUILD DEST}
+tool="$(cd "$build/.." && pwd)/native/tools/ledgertool/ledgertool"
+
+if [[ -e "$dest/money.mdb" ]]; then
+  echo "dist: $dest/money.mdb kept"
+  exit 0
+fi
+if [[ ! -x "$tool" ]]; then
+  echo "dist: $tool is missing; build the native tree first (make native)" >&2
+  exit 1
+fi
+"$tool" create "$dest/money.mdb"
+echo "dist: empty ledger $dest/money.mdb made"

@@ -1,0 +1,165 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "LedgerTestFolder.h"
+
+using ::testing::HasSubstr;
+
+namespace {
+
+struct ToolResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quoted(const std::string& arg) {
+  std::string quoted = "'";
+  for (const char ch : arg) quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+  return quoted + "'";
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+// Runs the built ledgertool as a separate process, as scripts and the distribution do.
+class LedgertoolTest : public ::testing::Test {
+ protected:
+  ToolResult Run(const std::vector<std::string>& args) {
+    std::string command = Quoted(ZENTAVO_BINARY_DIR "/tools/ledgertool/ledgertool");
+    for (const std::string& arg : args) command += " " + Quoted(arg);
+    const auto out = folder_.Path() / "out.txt";
+    const auto err = folder_.Path() / "err.txt";
+    command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+  }
+  // Runs a command that must succeed and returns its output.
+  std::string Ok(const std::vector<std::string>& args) {
+    const ToolResult result = Run(args);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    return result.out;
+  }
+
+  LedgerTestFolder folder_;
+  std::string db_ = folder_.File("money.mdb");
+};
+
+}  // namespace
+
+TEST_F(LedgertoolTest, CreateAddListAndTotals) {
+  ASSERT_TRUE(std::filesystem::exists(ZENTAVO_BINARY_DIR "/tools/ledgertool/ledgertool"));
+  EXPECT_EQ(Ok({"create", db_}), "");
+  EXPECT_EQ(Ok({"add", db_, "income", "2024-03-05 08:00:00", "工资", "100", "it's 100%"}), "1\n");
+  EXPECT_EQ(Ok({"add", db_, "outgo", "2024-03-06 12:30:00", "餐饮", "30", "tab\there\nline \\ end"}), "2\n");
+  EXPECT_EQ(Ok({"add", db_, "income", "2024-03-31 23:59:59", "", "20.5", ""}), "3\n");
+  EXPECT_EQ(Ok({"add", db_, "income", "2024-04-01 00:00:00", "later", "12.345", "n"}), "4\n");
+
+  EXPECT_EQ(Ok({"list", db_, "2024-03-01 00:00:00", "2024-03-31 23:59:59.999"}),
+            "1\t2024-03-05 08:00:00\t1\t工资\t100\tit's 100%\n"
+            "2\t2024-03-06 12:30:00\t0\t餐饮\t30\ttab\\there\\nline \\\\ end\n"
+            "3\t2024-03-31 23:59:59\t1\t\t20.5\t\n");
+  EXPECT_EQ(Ok({"list", db_, "2024-04-01 00:00:00", "2024-04-01 00:00:00"}),
+            "4\t2024-04-01 00:00:00\t1\tlater\t12.35\tn\n");
+  EXPECT_EQ(Ok({"totals", db_, "2024-03-01 00:00:00", "2024-03-31 23:59:59"}),
+            "总计：90.5元  其中收入120.5元  支出30元\n");
+  EXPECT_EQ(Ok({"totals", db_, "2025-01-01 00:00:00", "2025-12-31 23:59:59"}),
+            "总计：0元  其中收入0元  支出0元\n");
+  EXPECT_EQ(Ok({"list", db_, "2025-01-01 00:00:00", "2025-12-31 23:59:59"}), "");
+}
+
+TEST_F(LedgertoolTest, ListsInKeyTextOrderAndDeletesOnlyTheGivenKeys) {
+  Ok({"create", db_});
+  for (int i = 1; i <= 11; ++i) Ok({"add", db_, "outgo", "2024-03-05 08:00:00", "same", "1", "same"});
+  Ok({"delete", db_, "3", "4", "5", "6", "7", "8"});
+  std::string keys;
+  std::istringstream lines(Ok({"list", db_, "2024-03-05 00:00:00", "2024-03-05 23:59:59"}));
+  for (std::string line; std::getline(lines, line);) keys += line.substr(0, line.find('\t')) + " ";
+  EXPECT_EQ(keys, "1 10 11 2 9 ");
+
+  const ToolResult missing = Run({"delete", db_, "2", "99"});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err, "ledgertool: Ledger database '" + db_ + "' holds no entry 99\n");
+  const ToolResult badKey = Run({"delete", db_, "1", "x"});
+  EXPECT_EQ(badKey.exitCode, 1);
+  EXPECT_EQ(badKey.err, "ledgertool: 'x' is not a valid integer value\n");
+  // Key 1 stays: the keys are all read before anything is deleted.
+  EXPECT_THAT(Ok({"list", db_, "2024-03-05 00:00:00", "2024-03-05 23:59:59"}), HasSubstr("1\t2024"));
+  EXPECT_EQ(Ok({"totals", db_, "2024-03-05 00:00:00", "2024-03-05 23:59:59"}),
+            "总计：-4元  其中收入0元  支出4元\n");
+}
+
+TEST_F(LedgertoolTest, UpdateKeepsTheFlowAndRefusesBadInput) {
+  Ok({"create", db_});
+  Ok({"add", db_, "outgo", "2024-03-05 08:00:00", "food", "5", "old"});
+  Ok({"update", db_, "1", "2024-03-07 09:10:11", "rent", "1234.567", "new"});
+  const std::string changed = "1\t2024-03-07 09:10:11\t0\trent\t1234.57\tnew\n";
+  EXPECT_EQ(Ok({"list", db_, "2024-01-01 00:00:00", "2024-12-31 23:59:59"}), changed);
+
+  const ToolResult badAmount = Run({"update", db_, "1", "2024-03-07 09:10:11", "x", "1,5", "x"});
+  EXPECT_EQ(badAmount.exitCode, 1);
+  EXPECT_EQ(badAmount.err, "ledgertool: '1,5' is not a valid floating point value\n");
+  const ToolResult unknown = Run({"update", db_, "7", "2024-03-07 09:10:11", "x", "1", "x"});
+  EXPECT_EQ(unknown.exitCode, 1);
+  EXPECT_EQ(unknown.err, "ledgertool: Ledger database '" + db_ + "' holds no entry 7\n");
+  const ToolResult badTime = Run({"add", db_, "income", "2024-13-01 00:00:00", "x", "1", "x"});
+  EXPECT_EQ(badTime.exitCode, 1);
+  EXPECT_THAT(badTime.err, HasSubstr("'2024-13-01 00:00:00' is not a valid date and time"));
+  EXPECT_EQ(Ok({"list", db_, "2024-01-01 00:00:00", "2024-12-31 23:59:59"}), changed);
+}
+
+TEST_F(LedgertoolTest, FileErrorsExitWithOneAndCreateNothing) {
+  const ToolResult missing = Run({"list", db_, "2024-01-01 00:00:00", "2024-12-31 23:59:59"});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err, "ledgertool: Ledger database '" + db_ + "' does not exist\n");
+  EXPECT_FALSE(std::filesystem::exists(db_));
+  Ok({"create", db_});
+  const ToolResult again = Run({"create", db_});
+  EXPECT_EQ(again.exitCode, 1);
+  EXPECT_THAT(again.err, HasSubstr("already exists"));
+  // The file is encrypted: none of its text is readable without the key.
+  Ok({"add", db_, "income", "2024-03-05 08:00:00", "secret category", "1", "secret note"});
+  const std::string bytes = ReadFile(db_);
+  EXPECT_EQ(bytes.find("secret"), std::string::npos);
+  EXPECT_EQ(bytes.find("SQLite format"), std::string::npos);
+}
+
+TEST_F(LedgertoolTest, PeriodsAndUsageErrors) {
+  EXPECT_EQ(Ok({"period", "4", "--now", "2024-03-31 10:00:00"}),
+            "2024-02-01 00:00:00.000\t2024-02-29 23:59:59.999\n");
+  EXPECT_EQ(Ok({"period", "--now", "2024-03-31 10:00:00", "0"}),
+            "2024-03-31 00:00:00.000\t2024-03-31 23:59:59.999\n");
+  EXPECT_EQ(Ok({"period", "7"}), "1900-01-01 00:00:00.000\t3000-01-01 00:00:00.000\n");
+  EXPECT_EQ(Ok({"period", "5", "--report", "--now", "2024-03-31 10:00:00"}),
+            "2024-01-01 00:00:00.000\t2024-12-31 23:59:59.999\n");
+  const ToolResult reportZero = Run({"period", "0", "--report"});
+  EXPECT_EQ(reportZero.exitCode, 1);
+  EXPECT_EQ(reportZero.out, "");
+
+  for (const std::vector<std::string>& usage : std::vector<std::vector<std::string>>{
+           {},
+           {"frobnicate"},
+           {"period"},
+           {"period", "x"},
+           {"period", "1", "2"},
+           {"period", "1", "--now"},
+           {"create"},
+           {"add", db_, "gift", "2024-03-05 08:00:00", "c", "1", "n"},
+           {"add", db_, "income", "2024-03-05 08:00:00", "c", "1"},
+           {"delete", db_},
+       }) {
+    const ToolResult result = Run(usage);
+    EXPECT_EQ(result.exitCode, 2) << ::testing::PrintToString(usage);
+    EXPECT_THAT(result.err, HasSubstr("usage:"));
+  }
+  EXPECT_FALSE(std::filesystem::exists(db_));
+}
