@@ -7,9 +7,13 @@ dest=${2:?usage: make-dist.sh WIN_BUILD DEST}
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 mkdir -p "$dest"
-cp "$build/src/Zentavo.exe" "$dest/"
+# Shipped without debug information; the build folder keeps the full executables.
+strip=x86_64-w64-mingw32-strip
+cp "$build/src/Zentavo.exe" "$dest/" && $strip "$dest/Zentavo.exe"
 for tool in ledgertool skinpack; do
-  [[ -f "$build/tools/$tool/$tool.exe" ]] && cp "$build/tools/$tool/$tool.exe" "$dest/"
+  if [[ -f "$build/tools/$tool/$tool.exe" ]]; then
+    cp "$build/tools/$tool/$tool.exe" "$dest/" && $strip "$dest/$tool.exe"
+  fi
 done
 # Data files shipped beside the program (language files, category lists, ...).
 if [[ -d "$root/data/dist" ]]; then

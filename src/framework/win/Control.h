@@ -82,7 +82,6 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
-class TPopupMenu;
 
  protected:
   RECT bounds_{};

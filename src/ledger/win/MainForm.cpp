@@ -1,15 +1,197 @@
 #include "ledger/win/MainForm.h"
 
+#include "app/win/CommonForm.h"
+#include "framework/win/Application.h"
+
 namespace zentavo {
 
-TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
+namespace {
+constexpr int kClientWidth = 452;
+constexpr int kClientHeight = 335;
+}  // namespace
+
+TfrmMain::TfrmMain(TComponent* owner, TfrmCommon& common)
+    : TForm(owner),
+      MainMenu1(Named<TMainMenu>("MainMenu1")),
+      N1(Named<TMenuItem>("N1")),
+      N1_1(Named<TMenuItem>("N1_1")),
+      N1_2(Named<TMenuItem>("N1_2")),
+      N1_3(Named<TMenuItem>("N1_3")),
+      N1_4(Named<TMenuItem>("N1_4")),
+      N1_5(Named<TMenuItem>("N1_5")),
+      N1_6(Named<TMenuItem>("N1_6")),
+      N_Skin(Named<TMenuItem>("N_Skin")),
+      N2(Named<TMenuItem>("N2")),
+      N2_1(Named<TMenuItem>("N2_1")),
+      N_Tools(Named<TMenuItem>("N_Tools")),
+      N_OtherProducts(Named<TMenuItem>("N_OtherProducts")),
+      N_Help(Named<TMenuItem>("N_Help")),
+      N_LocalHelp(Named<TMenuItem>("N_LocalHelp")),
+      N_HomePage(Named<TMenuItem>("N_HomePage")),
+      N_Support(Named<TMenuItem>("N_Support")),
+      N_FeedBack(Named<TMenuItem>("N_FeedBack")),
+      N_Update(Named<TMenuItem>("N_Update")),
+      popMenuListView(Named<TPopupMenu>("popMenuListView")),
+      popMenu1(Named<TMenuItem>("popMenu1")),
+      popMenu2(Named<TMenuItem>("popMenu2")),
+      popMenu3(Named<TMenuItem>("popMenu3")),
+      popMenu4(Named<TMenuItem>("popMenu4")),
+      actionIncomeAdd(Named<TAction>("actionIncomeAdd")),
+      actionOutGoAdd(Named<TAction>("actionOutGoAdd")),
+      actionModify(Named<TAction>("actionModify")),
+      actionDelete(Named<TAction>("actionDelete")),
+      actionExit(Named<TAction>("actionExit")),
+      actionQuery(Named<TAction>("actionQuery")),
+      actionDisplayMainForm(Named<TAction>("actionDisplayMainForm")),
+      groupBoxTime(Named<TGroupBox>("groupBoxTime")),
+      labelTimeStart(Named<TLabel>("labelTimeStart")),
+      datePickerStart(Named<TDateTimePicker>("datePickerStart")),
+      labelTimeStop(Named<TLabel>("labelTimeStop")),
+      datePickerStop(Named<TDateTimePicker>("datePickerStop")),
+      comboBoxTime(Named<TComboBox>("comboBoxTime")),
+      buttonQuery(Named<TButton>("buttonQuery")),
+      listViewInfo(Named<TListView>("listViewInfo")),
+      groupBoxTotal(Named<TGroupBox>("groupBoxTotal")),
+      labelTotal(Named<TLabel>("labelTotal")),
+      common_(common) {
   SetName("frmMain");
+  Now = [] {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return EncodeDateTime(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond,
+                          now.wMilliseconds);
+  };
   BorderStyle = TFormBorderStyle::bsSingle;
   BorderIcons = biSystemMenu | biMinimize;
   SetCaption("Zentavo");
+  BuildMenus();
+  BuildControls();
+  WireActions();
+  SetMenu(&MainMenu1);
   SetBounds(297, 179, 0, 0);
-  SetClientSize(452, 335);
+  SetClientSize(kClientWidth, kClientHeight);
+  OnCreate = [this](TComponent*) { FormCreate(); };
+  OnShow = [this](TComponent*) { FormShow(); };
+  OnClose = [this](TComponent*, TCloseAction& action) { FormClose(action); };
   FormCreated();
 }
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::BuildMenus() {
+  MainMenu1.Items().Add(N1);
+  for (TMenuItem* item : {&N1_1, &N1_2, &N1_3, &N1_4, &N1_5, &N1_6}) N1.Add(*item);
+  N1_5.SetCaption("-");
+
+  MainMenu1.Items().Add(N_Skin);
+  for (size_t i = 0; i < N_Skins.size(); ++i) {
+    std::string name = "N_Skin" + std::to_string(i + 1);
+    N_Skins[i] = &Make<TMenuItem>();
+    N_Skins[i]->SetName(name);
+    N_Skins[i]->SetCaption("Skin" + std::to_string(i + 1));
+    const int index = static_cast<int>(i) + 1;
+    N_Skins[i]->OnClick = [this, index](TComponent*) {
+      // The index is remembered only once the skin was applied without an error.
+      common_.ApplySkin(index);
+      common_.SaveSkinIndex(index);
+    };
+    N_Skin.Add(*N_Skins[i]);
+  }
+
+  MainMenu1.Items().Add(N2);
+  N2.Add(N2_1);
+  N2_1.OnClick = [this](TComponent*) {
+    if (OnShowStatistics) OnShowStatistics();
+  };
+
+  MainMenu1.Items().Add(N_Tools);
+  N_Tools.Add(N_OtherProducts);
+  for (size_t i = 0; i < N_Products.size(); ++i) {
+    N_Products[i] = &Make<TMenuItem>();
+    N_Products[i]->SetName("N_Product" + std::to_string(i + 1));
+    const int n = static_cast<int>(i) + 1;
+    N_Products[i]->OnClick = [this, n](TComponent*) { common_.OpenProductPage(n); };
+    N_OtherProducts.Add(*N_Products[i]);
+  }
+
+  MainMenu1.Items().Add(N_Help);
+  for (TMenuItem* item : {&N_LocalHelp, &N_HomePage, &N_Support, &N_FeedBack, &N_Update}) N_Help.Add(*item);
+  N_LocalHelp.OnClick = [this](TComponent*) { common_.OpenHelp(); };
+  N_HomePage.OnClick = [this](TComponent*) { common_.OpenHomePage(); };
+  N_Support.OnClick = [this](TComponent*) { common_.OpenSupport(); };
+  N_FeedBack.OnClick = [this](TComponent*) { common_.OpenFeedback(); };
+  N_Update.OnClick = [this](TComponent*) { common_.OnlineUpdate(); };
+
+  for (TMenuItem* item : {&popMenu1, &popMenu2, &popMenu3, &popMenu4}) popMenuListView.Items().Add(*item);
+}
+
+void TfrmMain::BuildControls() {
+  groupBoxTime.SetParent(this);
+  groupBoxTime.SetBounds(4, 2, 444, 72);
+  labelTimeStart.SetParent(&groupBoxTime);
+  labelTimeStart.SetBounds(10, 22, 64, 13);
+  datePickerStart.SetParent(&groupBoxTime);
+  datePickerStart.SetBounds(78, 18, 120, 21);
+  datePickerStart.SetFormat("yyyy-MM-dd");
+  labelTimeStop.SetParent(&groupBoxTime);
+  labelTimeStop.SetBounds(222, 22, 64, 13);
+  datePickerStop.SetParent(&groupBoxTime);
+  datePickerStop.SetBounds(290, 18, 120, 21);
+  datePickerStop.SetFormat("yyyy-MM-dd");
+  comboBoxTime.SetParent(&groupBoxTime);
+  comboBoxTime.Style = TComboBoxStyle::csDropDownList;
+  comboBoxTime.SetBounds(78, 44, 120, 21);
+  buttonQuery.SetParent(&groupBoxTime);
+  buttonQuery.SetBounds(290, 42, 75, 24);
+
+  listViewInfo.SetParent(this);
+  listViewInfo.SetBounds(4, 78, 444, 204);
+  const int widths[EntryList::kColumnCount] = {0, 112, 50, 70, 50, 151};
+  for (int width : widths) listViewInfo.AddColumn("", width);
+  listViewInfo.PopupMenu = &popMenuListView;
+  listViewInfo.OnData = [this](int row, int column) { return entries_.CellText(row, column); };
+  listViewInfo.OnDblClick = [this](TComponent*) { actionModify.Execute(); };
+
+  groupBoxTotal.SetParent(this);
+  groupBoxTotal.SetBounds(4, 285, 444, 46);
+  labelTotal.SetParent(&groupBoxTotal);
+  labelTotal.AutoSize = false;
+  labelTotal.Alignment = TAlignment::taCenter;
+  labelTotal.Font.SetBold(true);
+  labelTotal.SetBounds(6, 20, 432, 16);
+}
+
+void TfrmMain::WireActions() {
+  actionQuery.OnExecute = [this](TComponent*) { actionQueryExecute(); };
+  actionDelete.OnExecute = [this](TComponent*) { DeleteSelectedEntries(); };
+  actionModify.OnExecute = [this](TComponent*) { ModifySelectedEntry(); };
+  actionIncomeAdd.OnExecute = [this](TComponent*) {
+    if (OnAddEntry) OnAddEntry(true);
+  };
+  actionOutGoAdd.OnExecute = [this](TComponent*) {
+    if (OnAddEntry) OnAddEntry(false);
+  };
+  actionExit.OnExecute = [this](TComponent*) { Close(); };
+  actionDisplayMainForm.OnExecute = [this](TComponent*) {
+    ShowWindow(Handle(), SW_RESTORE);
+    Show();
+  };
+  N1_1.SetAction(&actionIncomeAdd);
+  N1_2.SetAction(&actionOutGoAdd);
+  N1_3.SetAction(&actionModify);
+  N1_4.SetAction(&actionDelete);
+  N1_6.SetAction(&actionExit);
+  popMenu1.SetAction(&actionIncomeAdd);
+  popMenu2.SetAction(&actionOutGoAdd);
+  popMenu3.SetAction(&actionModify);
+  popMenu4.SetAction(&actionDelete);
+  buttonQuery.SetAction(&actionQuery);
+
+  comboBoxTime.OnChange = [this](TComponent*) { comboBoxTimeChange(); };
+  datePickerStart.OnChange = [this](TComponent*) { datePickerStartChange(); };
+  datePickerStop.OnChange = [this](TComponent*) { datePickerStopChange(); };
+}
+
+std::string TfrmMain::LedgerPath() const { return common_.Settings().ProgramFolder + "money.mdb"; }
 
 }  // namespace zentavo

@@ -1,13 +1,123 @@
 #pragma once
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/DateTime.h"
+#include "framework/win/Action.h"
+#include "framework/win/DateTimePicker.h"
 #include "framework/win/Form.h"
+#include "framework/win/ListView.h"
+#include "framework/win/Menu.h"
+#include "framework/win/StdCtrls.h"
+#include "ledger/EntryList.h"
+#include "ledger/LedgerStore.h"
 
 namespace zentavo {
 
-// The program's main window: the period, the entry list and the totals.
+class LanguageFile;
+class TfrmCommon;
+
+// What the main window hands the entry editor for a change: the row's key, date and time
+// of day, amount and note, and whether it is an income row.
+struct EntryEditRequest {
+  std::int64_t key = 0;
+  TDateTime date = 0;
+  TDateTime timeOfDay = 0;
+  std::string category;
+  std::string amount;
+  std::string note;
+  bool income = false;
+};
+
+// The program's main window: owns the ledger connection, lists one period's entries with
+// their totals, and starts every action of the program.
 class TfrmMain : public TForm {
   ZENTAVO_CLASS(TfrmMain, TForm)
  public:
-  explicit TfrmMain(TComponent* owner);
+  TfrmMain(TComponent* owner, TfrmCommon& common);
+  ~TfrmMain() override;
+
+  // The ledger connection; the entry editor and the statistics window run their
+  // statements on it.
+  LedgerStore& Ledger() { return ledger_; }
+  const EntryList& Entries() const { return entries_; }
+
+  // Applies this window's texts (section frmMain) and keeps the stored ones.
+  void ApplyLanguage(const LanguageFile& texts);
+  const std::string& msgDelete() const { return msgDelete_; }
+
+  // Period presets: sets both pickers to the preset's full start and stop.
+  void SetPeriodPreset(int index);
+  void QueryEntries();
+  void UpdateTotals();
+  void DeleteSelectedEntries();
+  void ModifySelectedEntry();
+
+  // Hooks to the other windows, set when they exist: the editor for adding (income when
+  // true) and changing, the statistics window, and the language loader of all windows.
+  std::function<void(bool income)> OnAddEntry;
+  std::function<void(const EntryEditRequest&)> OnModifyEntry;
+  std::function<void()> OnShowStatistics;
+  std::function<void()> OnLoadLanguage;
+  // The tray menu's three texts, for the notification-area icon.
+  std::function<void(const std::string& display, const std::string& exit, const std::string& autoRun)>
+      OnTrayTexts;
+  // The current time; tests fix it.
+  std::function<TDateTime()> Now;
+
+  // Components, named as the language file and the skin engine know them.
+  TMainMenu& MainMenu1;
+  TMenuItem &N1, &N1_1, &N1_2, &N1_3, &N1_4, &N1_5, &N1_6;
+  TMenuItem& N_Skin;
+  std::array<TMenuItem*, 18> N_Skins{};
+  TMenuItem &N2, &N2_1;
+  TMenuItem &N_Tools, &N_OtherProducts;
+  std::array<TMenuItem*, 7> N_Products{};
+  TMenuItem &N_Help, &N_LocalHelp, &N_HomePage, &N_Support, &N_FeedBack, &N_Update;
+  TPopupMenu& popMenuListView;
+  TMenuItem &popMenu1, &popMenu2, &popMenu3, &popMenu4;
+  TAction &actionIncomeAdd, &actionOutGoAdd, &actionModify, &actionDelete, &actionExit, &actionQuery,
+      &actionDisplayMainForm;
+  TGroupBox& groupBoxTime;
+  TLabel& labelTimeStart;
+  TDateTimePicker& datePickerStart;
+  TLabel& labelTimeStop;
+  TDateTimePicker& datePickerStop;
+  TComboBox& comboBoxTime;
+  TButton& buttonQuery;
+  TListView& listViewInfo;
+  TGroupBox& groupBoxTotal;
+  TLabel& labelTotal;
+
+ protected:
+  void FormCreate();
+  void FormShow();
+  void FormClose(TCloseAction& action);
+  void comboBoxTimeChange();
+  void datePickerStartChange();
+  void datePickerStopChange();
+  void actionQueryExecute();
+
+ private:
+  template <class T>
+  T& Named(const char* name) {
+    T& component = Make<T>();
+    component.SetName(name);
+    return component;
+  }
+  void BuildMenus();
+  void BuildControls();
+  void WireActions();
+  std::string LedgerPath() const;
+
+  TfrmCommon& common_;
+  LedgerStore ledger_;
+  EntryList entries_;
+  std::array<std::string, 8> periodTexts_;
+  std::string msgDelete_;
+  bool started_ = false;
 };
 
 }  // namespace zentavo
