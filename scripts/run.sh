@@ -11,7 +11,13 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscore
 "$here/wine-prefix.sh" "$prefix" || exit 1
 
 if [[ -n "${DISPLAY:-}" ]]; then
-  cd "$dist" && exec wine explorer /desktop=zentavo,1024x768 Zentavo.exe
+  # A real display has a window manager: let it manage the desktop window while we run.
+  managed() { wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$1" /f >/dev/null 2>&1; }
+  managed Y
+  (cd "$dist" && wine explorer /desktop=zentavo,1024x768 Zentavo.exe)
+  rc=$?
+  managed N
+  exit $rc
 fi
 
 mkdir -p "$build/screenshots"

@@ -15,6 +15,10 @@ for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" SimSun
     /v "$face" /t REG_MULTI_SZ /d "$link" /f >/dev/null 2>&1
 done
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+# Without a window manager (Xvfb) a managed window that is hidden or destroyed makes Wine
+# wait two seconds for the manager; tests run unmanaged. run.sh manages them on a real
+# display.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wineserver -w
 touch "$prefix/.zentavo-ready"
