@@ -1,0 +1,108 @@
+// Times the main window over a ledger of a million entries spread over ten years: the
+// "all" period from the start of the query to a painted list with its totals, and the
+// current month.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+#include "app/win/CommonForm.h"
+#include "core/DateTime.h"
+#include "framework/win/Application.h"
+#include "ledger/LedgerStatement.h"
+#include "core/Period.h"
+#include "ledger/EntryList.h"
+#include "ledger/LedgerStore.h"
+#include "ledger/win/MainForm.h"
+
+using namespace zentavo;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double Milliseconds(Clock::time_point since) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+}
+
+void Seed(const std::string& path, int count) {
+  CreateLedger(path);
+  LedgerStore store;
+  store.ConnectLedger(path);
+  store.ExecuteLedgerCommand({"BEGIN", {}});
+  std::mt19937 random(42);
+  const TDateTime first = EncodeDateTime(2015, 1, 1);
+  const TDateTime last = EncodeDateTime(2024, 12, 31, 23, 59, 59);
+  std::uniform_real_distribution<double> when(first, last);
+  std::uniform_int_distribution<int> cents(1, 500000);
+  for (int i = 0; i < count; ++i) {
+    TDateTime at = when(random);
+    std::string amount = std::to_string(cents(random) / 100) + "." + std::to_string(cents(random) % 100);
+    store.ExecuteLedgerCommand(i % 3 ? AddOutgoStatement(at, at, "Food", "lunch", amount)
+                                     : AddIncomeStatement(at, at, "Salary", "pay", amount));
+  }
+  store.ExecuteLedgerCommand({"COMMIT", {}});
+}
+
+void Paint(TfrmMain& main) {
+  RedrawWindow(main.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::atoi(argv[1]) : 1000000;
+  auto root = std::filesystem::temp_directory_path() / "zentavo-main-window-bench";
+  std::filesystem::create_directories(root);
+  const std::string folder = root.string() + "\\";
+  const std::string ledger = folder + "money.mdb";
+  if (!std::filesystem::exists(ledger)) {
+    auto start = Clock::now();
+    Seed(ledger, count);
+    std::printf("seeded %d entries in %.0f ms\n", count, Milliseconds(start));
+  }
+  {
+    LedgerStore store;
+    store.ConnectLedger(ledger);
+    EntryList list;
+    auto start = Clock::now();
+    Period all{EncodeDateTime(1900, 1, 1), EncodeDateTime(3000, 1, 1)};
+    store.LoadEntries(PeriodQuery(all), [&](const LedgerEntry& entry) { list.Append(entry); });
+    std::printf("store: %d rows read in %.0f ms\n", list.Count(), Milliseconds(start));
+    start = Clock::now();
+    list.Sort();
+    std::printf("store: sorted in %.0f ms\n", Milliseconds(start));
+    start = Clock::now();
+    list.SetFlowTexts("Income", "Outgo");
+    LedgerTotals totals = list.Totals();
+    std::printf("store: totals in %.0f ms (%s)\n", Milliseconds(start), TotalsLine(totals).c_str());
+  }
+  Application().Initialize();
+  TfrmCommon common(nullptr, folder);
+  SetCommonForm(&common);
+  TfrmMain main(nullptr, common);
+  main.Now = [] { return EncodeDateTime(2024, 12, 15, 12, 0, 0); };
+  main.Show();
+  Application().ProcessMessages();
+
+  for (int run = 0; run < 3; ++run) {
+    auto start = Clock::now();
+    main.SetPeriodPreset(7);
+    main.actionQuery.Execute();
+    Paint(main);
+    std::printf("all period: %d rows listed, totals and painted in %.0f ms\n", main.listViewInfo.RowCount(),
+                Milliseconds(start));
+  }
+  for (int run = 0; run < 3; ++run) {
+    auto start = Clock::now();
+    main.SetPeriodPreset(3);
+    main.actionQuery.Execute();
+    Paint(main);
+    std::printf("current month: %d rows listed, totals and painted in %.1f ms\n", main.listViewInfo.RowCount(),
+                Milliseconds(start));
+  }
+  std::printf("%s\n", main.labelTotal.Caption().c_str());
+  SetCommonForm(nullptr);
+  return 0;
+}
