@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/win/AutoRun.h"
 #include "core/Error.h"
 #include "framework/win/Application.h"
 #include "framework/win/WideText.h"
@@ -15,16 +16,8 @@ TfrmCommon* commonForm = nullptr;
 std::function<void(const std::string& target)> TfrmCommon::ShellOverride;
 
 std::string ExecutableFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return Narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
+  std::string path = ExecutablePath();
+  return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
 TfrmCommon& frmCommon() {

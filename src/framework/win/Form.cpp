@@ -96,7 +96,18 @@ int TForm::ClientHeight() {
   return rect.bottom;
 }
 
-void TForm::CreateHandleDone() { AttachMenu(); }
+void TForm::SetIcons(HICON big, HICON small) {
+  bigIcon_ = big;
+  smallIcon_ = small;
+  if (!HandleAllocated()) return;
+  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+}
+
+void TForm::CreateHandleDone() {
+  AttachMenu();
+  if (bigIcon_ || smallIcon_) SetIcons(bigIcon_, smallIcon_);
+}
 
 void TForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);

@@ -28,6 +28,9 @@ class TForm : public TWinControl {
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
 
+  // The window's icons (title bar and Alt+Tab); not owned.
+  void SetIcons(HICON big, HICON small);
+
   // Sizes the window so that its client area has this size (under the current border).
   void SetClientSize(int width, int height);
   int ClientWidth();
@@ -61,6 +64,8 @@ class TForm : public TWinControl {
   bool HandleMenuMessage(TMessage& message);
   TButton* FindDialogButton(bool cancel);
   TMainMenu* menu_ = nullptr;
+  HICON bigIcon_ = nullptr;
+  HICON smallIcon_ = nullptr;
   int clientWidth_ = 0;
   int clientHeight_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "ledger/win/MainForm.h"
 
+#include "app/AppIcon.h"
 #include "app/win/CommonForm.h"
 #include "framework/win/Application.h"
 
@@ -43,6 +44,11 @@ TfrmMain::TfrmMain(TComponent* owner, TfrmCommon& common)
       actionExit(Named<TAction>("actionExit")),
       actionQuery(Named<TAction>("actionQuery")),
       actionDisplayMainForm(Named<TAction>("actionDisplayMainForm")),
+      trayIcon(Named<TTrayIcon>("trayIcon")),
+      trayMenu(Named<TPopupMenu>("trayMenu")),
+      trayMenu1(Named<TMenuItem>("trayMenu1")),
+      trayMenu3(Named<TMenuItem>("trayMenu3")),
+      trayMenu2(Named<TMenuItem>("trayMenu2")),
       groupBoxTime(Named<TGroupBox>("groupBoxTime")),
       labelTimeStart(Named<TLabel>("labelTimeStart")),
       datePickerStart(Named<TDateTimePicker>("datePickerStart")),
@@ -67,6 +73,7 @@ TfrmMain::TfrmMain(TComponent* owner, TfrmCommon& common)
   BuildMenus();
   BuildControls();
   WireActions();
+  BuildTray();
   SetMenu(&MainMenu1);
   SetBounds(297, 179, 0, 0);
   SetClientSize(kClientWidth, kClientHeight);
@@ -172,10 +179,7 @@ void TfrmMain::WireActions() {
     if (OnAddEntry) OnAddEntry(false);
   };
   actionExit.OnExecute = [this](TComponent*) { Close(); };
-  actionDisplayMainForm.OnExecute = [this](TComponent*) {
-    ShowWindow(Handle(), SW_RESTORE);
-    Show();
-  };
+  actionDisplayMainForm.OnExecute = [this](TComponent*) { RestoreFromTray(); };
   N1_1.SetAction(&actionIncomeAdd);
   N1_2.SetAction(&actionOutGoAdd);
   N1_3.SetAction(&actionModify);
@@ -190,6 +194,27 @@ void TfrmMain::WireActions() {
   comboBoxTime.OnChange = [this](TComponent*) { comboBoxTimeChange(); };
   datePickerStart.OnChange = [this](TComponent*) { datePickerStartChange(); };
   datePickerStop.OnChange = [this](TComponent*) { datePickerStopChange(); };
+}
+
+void TfrmMain::BuildTray() {
+  bigIcon_ = MakeIcon(32, DrawAppIcon(32).bgra);
+  smallIcon_ = MakeIcon(16, DrawAppIcon(16).bgra);
+  SetIcons(bigIcon_.get(), smallIcon_.get());
+  for (TMenuItem* item : {&trayMenu1, &trayMenu3, &trayMenu2}) trayMenu.Items().Add(*item);
+  trayMenu1.SetAction(&actionDisplayMainForm);
+  trayMenu2.SetAction(&actionExit);
+  trayMenu3.OnClick = [this](TComponent*) { trayMenu3Click(); };
+  trayIcon.SetIcon(smallIcon_.get());
+  trayIcon.OnDblClick = [this] { RestoreFromTray(); };
+  trayIcon.OnRightButtonUp = [this] {
+    SetForegroundWindow(Handle());
+    POINT cursor;
+    GetCursorPos(&cursor);
+    trayMenu.Popup(cursor.x, cursor.y);
+    // Lets the menu close cleanly when the user clicks elsewhere.
+    PostMessageW(Handle(), WM_NULL, 0, 0);
+  };
+  trayIcon.Add();
 }
 
 std::string TfrmMain::LedgerPath() const { return common_.Settings().ProgramFolder + "money.mdb"; }

@@ -11,6 +11,7 @@
 #include "framework/win/ListView.h"
 #include "framework/win/Menu.h"
 #include "framework/win/StdCtrls.h"
+#include "framework/win/TrayIcon.h"
 #include "ledger/EntryList.h"
 #include "ledger/LedgerStore.h"
 
@@ -54,6 +55,10 @@ class TfrmMain : public TForm {
   void UpdateTotals();
   void DeleteSelectedEntries();
   void ModifySelectedEntry();
+  // Brings the program back from the notification area: restored, on the taskbar again
+  // and in front.
+  void RestoreFromTray();
+  void trayMenu3Click();
 
   // Hooks to the other windows, set when they exist: the editor for adding (income when
   // true) and changing, the statistics window, and the language loader of all windows.
@@ -61,9 +66,6 @@ class TfrmMain : public TForm {
   std::function<void(const EntryEditRequest&)> OnModifyEntry;
   std::function<void()> OnShowStatistics;
   std::function<void()> OnLoadLanguage;
-  // The tray menu's three texts, for the notification-area icon.
-  std::function<void(const std::string& display, const std::string& exit, const std::string& autoRun)>
-      OnTrayTexts;
   // The current time; tests fix it.
   std::function<TDateTime()> Now;
 
@@ -80,6 +82,9 @@ class TfrmMain : public TForm {
   TMenuItem &popMenu1, &popMenu2, &popMenu3, &popMenu4;
   TAction &actionIncomeAdd, &actionOutGoAdd, &actionModify, &actionDelete, &actionExit, &actionQuery,
       &actionDisplayMainForm;
+  TTrayIcon& trayIcon;
+  TPopupMenu& trayMenu;
+  TMenuItem &trayMenu1, &trayMenu3, &trayMenu2;
   TGroupBox& groupBoxTime;
   TLabel& labelTimeStart;
   TDateTimePicker& datePickerStart;
@@ -99,6 +104,7 @@ class TfrmMain : public TForm {
   void datePickerStartChange();
   void datePickerStopChange();
   void actionQueryExecute();
+  void WndProc(TMessage& message) override;
 
  private:
   template <class T>
@@ -110,6 +116,7 @@ class TfrmMain : public TForm {
   void BuildMenus();
   void BuildControls();
   void WireActions();
+  void BuildTray();
   std::string LedgerPath() const;
 
   TfrmCommon& common_;
@@ -118,6 +125,8 @@ class TfrmMain : public TForm {
   std::array<std::string, 8> periodTexts_;
   std::string msgDelete_;
   bool started_ = false;
+  IconHandle bigIcon_;
+  IconHandle smallIcon_;
 };
 
 }  // namespace zentavo

@@ -1,4 +1,5 @@
 // The main window's handlers: start sequence, period, query, totals, delete and change.
+#include "app/win/AutoRun.h"
 #include "app/win/CommonForm.h"
 #include "core/Error.h"
 #include "core/Format.h"
@@ -30,6 +31,24 @@ void TfrmMain::FormShow() {
   comboBoxTime.SetItemIndex(3);
   SetPeriodPreset(3);
   actionQuery.Execute();
+  trayMenu3.SetChecked(IsAutoRun());
+}
+
+void TfrmMain::trayMenu3Click() {
+  // The tick flips on every click; the new state comes from the registry, not the tick.
+  trayMenu3.SetChecked(!trayMenu3.Checked());
+  SetAutoRun(!IsAutoRun());
+}
+
+void TfrmMain::RestoreFromTray() {
+  ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void TfrmMain::WndProc(TMessage& message) {
+  TForm::WndProc(message);
+  // Minimized, the program lives in the notification area only: off the taskbar.
+  if (message.Msg == WM_SIZE && message.WParam == SIZE_MINIMIZED) ShowWindow(Handle(), SW_HIDE);
 }
 
 void TfrmMain::ApplyLanguage(const LanguageFile& texts) {
@@ -46,7 +65,9 @@ void TfrmMain::ApplyLanguage(const LanguageFile& texts) {
   popMenu2.SetCaption(text("popN2"));
   popMenu3.SetCaption(text("popN3"));
   popMenu4.SetCaption(text("popN4"));
-  if (OnTrayTexts) OnTrayTexts(text("trayMenu1"), text("trayMenu2"), text("trayMenu3"));
+  trayMenu1.SetCaption(text("trayMenu1"));
+  trayMenu2.SetCaption(text("trayMenu2"));
+  trayMenu3.SetCaption(text("trayMenu3"));
   for (int i = 0; i < EntryList::kColumnCount; ++i)
     listViewInfo.SetColumnCaption(i, text("ListViewItem" + std::to_string(i)));
   groupBoxTime.SetCaption(text("groupBoxTime"));
