@@ -7,7 +7,6 @@
 #include "framework/win/Form.h"
 #include "framework/win/Handles.h"
 #include "framework/win/WideText.h"
-#include "ledger/win/MainForm.h"
 
 using namespace zentavo;
 
@@ -36,6 +35,20 @@ struct MessageBoxSpy {
   ~MessageBoxSpy() { Application().MessageBoxOverride = nullptr; }
 };
 
+// A form laid out like a fixed-size main window.
+class TfrmSample : public TForm {
+  ZENTAVO_CLASS(TfrmSample, TForm)
+ public:
+  explicit TfrmSample(TComponent* owner) : TForm(owner) {
+    BorderStyle = TFormBorderStyle::bsSingle;
+    BorderIcons = biSystemMenu | biMinimize;
+    SetCaption("Zentavo");
+    SetBounds(297, 179, 0, 0);
+    SetClientSize(452, 335);
+    FormCreated();
+  }
+};
+
 class ThrowingForm : public TForm {
   ZENTAVO_CLASS(ThrowingForm, TForm)
  public:
@@ -56,11 +69,11 @@ TEST(StandardErrorDisplay, AppendsFullStopOnlyAfterCharactersBeyondIt) {
   EXPECT_EQ(StandardErrorText(""), "");
 }
 
-TEST(MainWindow, HasItsOwnClassNameCaptionAndGeometry) {
-  auto form = std::make_unique<TfrmMain>(nullptr);
+TEST(Form, HasItsClassNameCaptionAndGeometry) {
+  auto form = std::make_unique<TfrmSample>(nullptr);
   HWND window = form->Handle();
-  EXPECT_EQ(WindowClassOf(window), "TfrmMain");
-  EXPECT_EQ(form->ClassName(), "TfrmMain");
+  EXPECT_EQ(WindowClassOf(window), "TfrmSample");
+  EXPECT_EQ(form->ClassName(), "TfrmSample");
   EXPECT_TRUE(form->InheritsFrom("TForm"));
   EXPECT_TRUE(form->Is<TWinControl>());
   EXPECT_FALSE(form->InheritsFrom("TButton"));
@@ -82,7 +95,7 @@ TEST(MainWindow, HasItsOwnClassNameCaptionAndGeometry) {
   EXPECT_FALSE(style & WS_THICKFRAME);
 }
 
-TEST(MainWindow, ErrorInShowHandlerIsReportedAndWindowStillShows) {
+TEST(Form, ErrorInShowHandlerIsReportedAndWindowStillShows) {
   MessageBoxSpy spy;
   Application().SetTitle("Zentavo");
   auto form = std::make_unique<ThrowingForm>(nullptr);
@@ -95,7 +108,7 @@ TEST(MainWindow, ErrorInShowHandlerIsReportedAndWindowStillShows) {
 }
 
 TEST(WindowProc, ReplacedHandlerSeesEveryMessageAndCanChain) {
-  auto form = std::make_unique<TfrmMain>(nullptr);
+  auto form = std::make_unique<TfrmSample>(nullptr);
   int paints = 0, textChanges = 0;
   TWndMethod saved = form->WindowProc;
   form->WindowProc = [&](TMessage& message) {
@@ -114,7 +127,7 @@ TEST(WindowProc, ReplacedHandlerSeesEveryMessageAndCanChain) {
 TEST(Ownership, OwnerFreesComponentsAndDestroyedWindowsUnbind) {
   long usersBefore = LiveHandleCount(HandleKind::User);
   {
-    auto form = std::make_unique<TfrmMain>(nullptr);
+    auto form = std::make_unique<TfrmSample>(nullptr);
     form->Handle();
     EXPECT_EQ(LiveHandleCount(HandleKind::User), usersBefore + 1);
     EXPECT_EQ(TWinControl::FromHandle(form->Handle()), form.get());

@@ -61,6 +61,26 @@ TEST_F(MainWindow, FirstShowListsThisMonthInKeyTextOrder) {
   EXPECT_EQ(Application().Title(), "Zentavo");
 }
 
+TEST_F(MainWindow, HasItsClassNameMenuAndFixedGeometry) {
+  Open();
+  wchar_t name[64] = {};
+  GetClassNameW(main->Handle(), name, 64);
+  EXPECT_EQ(std::wstring(name), L"TfrmMain");
+  RECT client{}, frame{};
+  GetClientRect(main->Handle(), &client);
+  GetWindowRect(main->Handle(), &frame);
+  EXPECT_EQ(client.right, 452);
+  EXPECT_EQ(client.bottom, 335);
+  EXPECT_EQ(frame.left, 297);
+  EXPECT_EQ(frame.top, 179);
+  EXPECT_EQ(GetMenu(main->Handle()), main->MainMenu1.Handle());
+  LONG style = GetWindowLongW(main->Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_EQ(main->listViewInfo.Column(1).width, 112);
+  EXPECT_EQ(main->listViewInfo.Column(0).width, 0);
+}
+
 TEST_F(MainWindow, TotalsLineUsesTheFixedChineseWords) {
   folder.Add(true, March(2), "100");
   folder.Add(true, March(3), "20.5");
