@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,13 +21,14 @@ class EntryList {
   const std::string& IncomeText() const { return incomeText_; }
   const std::string& OutgoText() const { return outgoText_; }
 
-  void Clear() { rows_.clear(); }
+  void Clear();
   // Appends a row; call Sort once all rows are in.
   void Append(const LedgerEntry& entry) { rows_.push_back(entry); }
+  // Puts the rows in list order (stable, like sorting again after every added row).
   void Sort();
 
-  int Count() const { return static_cast<int>(rows_.size()); }
-  const LedgerEntry& Row(int index) const { return rows_.at(index); }
+  int Count() const { return static_cast<int>(order_.size()); }
+  const LedgerEntry& Row(int index) const { return rows_[order_.at(index)]; }
   // Column 2: the income or outgo text, empty for any other flow.
   const std::string& FlowText(const LedgerEntry& entry) const;
   std::string CellText(int row, int column) const;
@@ -35,7 +37,8 @@ class EntryList {
   LedgerTotals Totals() const;
 
  private:
-  std::vector<LedgerEntry> rows_;
+  std::vector<LedgerEntry> rows_;     // in the order they came
+  std::vector<std::uint32_t> order_;  // list position -> index into rows_
   std::string incomeText_;
   std::string outgoText_;
   std::string noText_;

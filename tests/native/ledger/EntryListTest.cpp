@@ -53,3 +53,16 @@ TEST(EntryList, EmptyListTotalsAreZeroAndBadAmountsFail) {
   list.Append(Entry("1", EntryFlow::Income, "abc"));
   EXPECT_THROW(list.Totals(), Error);
 }
+
+TEST(EntryList, LongKeysStillSortAsTexts) {
+  EntryList list;
+  for (const char* key : {"1234567890", "99999999", "123456789", "12345678", "100000000", "123456780"})
+    list.Append(Entry(key, EntryFlow::Outgo, "1"));
+  list.Sort();
+  std::vector<std::string> keys;
+  for (int i = 0; i < list.Count(); ++i) keys.push_back(list.Row(i).key);
+  EXPECT_EQ(keys, (std::vector<std::string>{"100000000", "12345678", "123456780", "123456789", "1234567890",
+                                            "99999999"}));
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
+}
