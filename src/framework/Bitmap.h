@@ -4,15 +4,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "framework/Color.h"
+
 namespace zentavo {
 
-// A colour as Windows stores it: 0x00BBGGRR, red in the low byte. Signed, because skin
-// look-ups answer -1 for a missing colour, and -1 then matches no pixel.
-using TColor = std::int32_t;
-
-constexpr TColor RGBColor(int r, int g, int b) {
-  return r | (g << 8) | (b << 16);
-}
 
 enum class TTransparentMode {
   tmAuto,   // the transparent colour is the bottom-left pixel
