@@ -166,22 +166,22 @@ std::string CategoryFileErrorText(int number) {
   }
 }
 
-bool ReadCategoryList(const std::string& path, const std::function<void(const std::string& line)>& line,
+bool CategoryListExists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(fs::u8path(path), error) || error;
+}
+
+void ReadCategoryList(const std::string& path, const std::function<void(const std::string& line)>& line,
                       const CategoryTextCodec& codec) {
   const fs::path file = fs::u8path(path);
-  std::error_code existsError;
-  // When existence cannot be told, opening the file reports why.
-  if (!fs::exists(file, existsError) && !existsError) return false;
   FileBytes read = ReadBytes(file);
   ForEachLine(codec.decode(read.bytes), line);
   if (read.error != 0) ThrowFileError(read.error, file);
-  return true;
 }
 
 bool SaveCategory(const std::string& path, const std::string& category, const CategoryTextCodec& codec) {
   const fs::path file = fs::u8path(path);
-  std::error_code existsError;
-  const bool exists = fs::exists(file, existsError) || existsError;
+  const bool exists = CategoryListExists(path);
   std::string bytes;
   std::string text;
   if (exists) {

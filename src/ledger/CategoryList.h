@@ -40,12 +40,15 @@ struct CategoryTextCodec {
 // (106), otherwise "I/O error <number>".
 std::string CategoryFileErrorText(int number);
 
+// Whether the list file exists. When that cannot be told (an unreadable folder), it counts
+// as existing, so that reading or saving it reports why.
+bool CategoryListExists(const std::string& path);
+
 // Hands every line of the list file at `path` (UTF-8) to `line`, in file order. Lines end
 // with CR LF or LF alone; a last line without a line end counts, and a file that ends with
-// a line end has no empty line after it. Returns false, visiting nothing, when the file
-// does not exist. A read failure is thrown with CategoryFileErrorText after the lines read
-// before it were visited.
-bool ReadCategoryList(const std::string& path, const std::function<void(const std::string& line)>& line,
+// a line end has no empty line after it. A failure is thrown with CategoryFileErrorText
+// (a missing file gives "File not found") after the lines read before it were visited.
+void ReadCategoryList(const std::string& path, const std::function<void(const std::string& line)>& line,
                       const CategoryTextCodec& codec = {});
 
 // Adds `category` as the file's new last line unless one line equals it exactly (whole

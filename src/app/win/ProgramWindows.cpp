@@ -3,6 +3,8 @@
 #include "app/win/CommonForm.h"
 #include "framework/win/Application.h"
 #include "ledger/win/MainForm.h"
+#include "ledger/win/TemplateForm.h"
+#include "localization/LanguageFile.h"
 
 namespace zentavo {
 
@@ -11,6 +13,7 @@ ProgramWindows::ProgramWindows(const std::string& programFolder) {
   SetCommonForm(common_.get());
   main_ = &Application().CreateForm<TfrmMain>(*common_);
   Application().SetTitle(main_->Caption());
+  editor_ = &Application().CreateForm<TfrmTemplate>(*main_, *common_);
   Wire();
 }
 
@@ -19,6 +22,15 @@ ProgramWindows::~ProgramWindows() {
   SetCommonForm(nullptr);
 }
 
-void ProgramWindows::Wire() {}
+void ProgramWindows::Wire() {
+  main_->OnAddEntry = [this](bool income) { editor_->AddEntry(income, main_->Now()); };
+  main_->OnModifyEntry = [this](const EntryEditRequest& request) { editor_->ModifyEntry(request); };
+  // One reading of the language file for every window, in the order of their sections.
+  main_->OnLoadLanguage = [this] {
+    const LanguageFile texts = LanguageFile::Load(common_->Settings().LanguageFile);
+    main_->ApplyLanguage(texts);
+    editor_->ApplyLanguage(texts);
+  };
+}
 
 }  // namespace zentavo

@@ -6,6 +6,7 @@ namespace zentavo {
 
 class TfrmCommon;
 class TfrmMain;
+class TfrmTemplate;
 
 // The program's windows in start-up order, created through the application object and
 // wired to each other: the common services, the main window (which opens the ledger),
@@ -20,11 +21,13 @@ class ProgramWindows {
 
   TfrmCommon& Common() { return *common_; }
   TfrmMain& Main() { return *main_; }
+  TfrmTemplate& Editor() { return *editor_; }
 
  private:
   void Wire();
   std::unique_ptr<TfrmCommon> common_;
   TfrmMain* main_ = nullptr;  // owned by the application object
+  TfrmTemplate* editor_ = nullptr;  // likewise
 };
 
 }  // namespace zentavo

@@ -29,6 +29,10 @@ void TApplication::RegisterForm(TForm& form) {
   if (!mainForm_) mainForm_ = &form;
 }
 
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  if (operation == TOperation::opRemove && component == mainForm_) mainForm_ = nullptr;
+}
+
 void TApplication::SetTitle(const std::string& title) { title_ = title; }
 
 void TApplication::Run() {

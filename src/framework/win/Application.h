@@ -62,6 +62,10 @@ class TApplication : public TComponent {
   int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags);
   MessageBoxHandler MessageBoxOverride;
 
+ protected:
+  // A destroyed main form is forgotten, so the next form created becomes the main form.
+  void Notification(TComponent* component, TOperation operation) override;
+
  private:
   void RegisterForm(TForm& form);
   bool DispatchOne(MSG& message);

@@ -61,7 +61,8 @@ class CategoryListTest : public ::testing::Test {
  protected:
   std::vector<std::string> Lines(const CategoryTextCodec& codec = {}) {
     std::vector<std::string> lines;
-    EXPECT_TRUE(ReadCategoryList(path, [&](const std::string& line) { lines.push_back(line); }, codec));
+    EXPECT_TRUE(CategoryListExists(path));
+    ReadCategoryList(path, [&](const std::string& line) { lines.push_back(line); }, codec);
     return lines;
   }
   std::string Bytes() { return ReadFile(folder.Path() / "outgoType.dat"); }
@@ -82,13 +83,6 @@ TEST_F(CategoryListTest, ReadsEveryLineInFileOrderAsWritten) {
   EXPECT_EQ(Lines(), (std::vector<std::string>{"a"}));  // no empty line after the last line end
   WriteFile(path, "");
   EXPECT_TRUE(Lines().empty());
-}
-
-TEST_F(CategoryListTest, AMissingFileIsNotReadAndVisitsNothing) {
-  int visits = 0;
-  EXPECT_FALSE(ReadCategoryList(path, [&](const std::string&) { ++visits; }));
-  EXPECT_EQ(visits, 0);
-  EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(CategoryListTest, SavesOnlyWhatNoLineEqualsExactly) {
@@ -178,10 +172,13 @@ TEST_F(CategoryListTest, ReadAndWriteFailuresCarryTheSystemErrorText) {
     }
     return std::string("no error");
   };
+  EXPECT_TRUE(CategoryListExists(path));
   EXPECT_EQ(message([&] { ReadCategoryList(path, [](const std::string&) {}); }), "File access denied");
   EXPECT_EQ(message([&] { SaveCategory(path, "Food"); }), "File access denied");
   const std::string inMissingFolder = folder.File("missing/outgoType.dat");
+  EXPECT_FALSE(CategoryListExists(inMissingFolder));
+  EXPECT_EQ(message([&] { ReadCategoryList(folder.File("none.dat"), [](const std::string&) {}); }),
+            "File not found");
   EXPECT_EQ(message([&] { SaveCategory(inMissingFolder, "Food"); }), "Invalid filename");
-  EXPECT_EQ(CategoryFileErrorText(2), "File not found");
   EXPECT_EQ(CategoryFileErrorText(42), "I/O error 42");
 }

@@ -134,3 +134,13 @@ TEST(Ownership, OwnerFreesComponentsAndDestroyedWindowsUnbind) {
   }
   EXPECT_EQ(LiveHandleCount(HandleKind::User), usersBefore);
 }
+
+TEST(Application, ADestroyedMainFormIsForgottenSoTheNextFormTakesItsPlace) {
+  TfrmSample& first = Application().CreateForm<TfrmSample>();
+  EXPECT_EQ(Application().MainForm(), &first);
+  Application().DestroyComponents();
+  EXPECT_EQ(Application().MainForm(), nullptr);
+  TfrmSample& second = Application().CreateForm<TfrmSample>();
+  EXPECT_EQ(Application().MainForm(), &second);
+  Application().DestroyComponents();
+}
