@@ -28,6 +28,7 @@ CommonSettings CommonSettings::LoadSettings(const std::string& programFolder) {
   settings.LanguageId = IniFile::Load(settings.ConfigFile).ReadInteger("common", "language", 2);
   const bool chinese = settings.Chinese();
   settings.LanguageFile = programFolder + (chinese ? "language\\gb.ini" : "language\\en.ini");
+  settings.LanguageCodePage = chinese ? 936 : 0;
   settings.HelpFile = programFolder + (chinese ? "dazed_ev.chm" : "money.chm");
   settings.SplashFile = programFolder + (chinese ? "splash-gb.bmp" : "splash-en.bmp");
   const std::string site = std::string(kSite) + (chinese ? "zh/" : "en/");

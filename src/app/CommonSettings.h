@@ -13,6 +13,9 @@ struct CommonSettings {
   std::string OutgoTypeFile;
   int LanguageId = 2;  // 1 Chinese, anything else English
   std::string LanguageFile;
+  // gb.ini is written in code page 936 and read in it on every system, so the Chinese
+  // texts survive a system whose code page is another; en.ini is plain ASCII.
+  unsigned LanguageCodePage = 0;
   std::string HelpFile;
   std::string SplashFile;
   std::string HomePage;

@@ -61,12 +61,13 @@ std::string FromWide(UINT codePage, std::wstring_view wide, bool* lossy) {
 
 }  // namespace
 
-std::string DecodeSystemText(std::string_view bytes) {
+std::string DecodeSystemText(std::string_view bytes, [[maybe_unused]] unsigned codePage) {
   if (bytes.substr(0, 3) == kUtf8Bom) return std::string(bytes.substr(3));
   if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
     return Utf16LeToUtf8(bytes.substr(2));
 #ifdef _WIN32
-  return FromWide(CP_UTF8, ToWide(CP_ACP, bytes), nullptr);
+  const UINT source = codePage != kSystemCodePage && IsValidCodePage(codePage) ? codePage : CP_ACP;
+  return FromWide(CP_UTF8, ToWide(source, bytes), nullptr);
 #else
   return std::string(bytes);
 #endif

@@ -30,7 +30,7 @@ namespace zentavo {
 // How a list file's bytes become the program's UTF-8 text and back. The system code page
 // by default; tests put in a code page of their own.
 struct CategoryTextCodec {
-  std::function<std::string(std::string_view bytes)> decode = DecodeSystemText;
+  std::function<std::string(std::string_view bytes)> decode = [](std::string_view bytes) { return DecodeSystemText(bytes); };
   std::function<std::optional<std::string>(std::string_view utf8)> encode = EncodeSystemText;
 };
 

@@ -4,16 +4,15 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/SystemText.h"
 
 namespace zentavo {
 
-LanguageFile LanguageFile::Load(const std::string& path) {
+LanguageFile LanguageFile::Load(const std::string& path, unsigned codePage) {
   std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   if (!in) return LanguageFile();
   std::ostringstream bytes;
   bytes << in.rdbuf();
-  return FromText(DecodeSystemText(bytes.str()));
+  return FromText(DecodeSystemText(bytes.str(), codePage));
 }
 
 LanguageFile LanguageFile::FromText(std::string_view utf8) {

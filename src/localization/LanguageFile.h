@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/IniFile.h"
+#include "core/SystemText.h"
 
 namespace zentavo {
 
@@ -11,9 +12,9 @@ namespace zentavo {
 class LanguageFile {
  public:
   LanguageFile() = default;
-  // Reads the file in the system code page (or by its byte-order mark); a missing or
-  // unreadable file reads as an empty one.
-  static LanguageFile Load(const std::string& path);
+  // Reads the file in the given code page (the system's by default; a byte-order mark
+  // wins over both); a missing or unreadable file reads as an empty one.
+  static LanguageFile Load(const std::string& path, unsigned codePage = kSystemCodePage);
   static LanguageFile FromText(std::string_view utf8);
 
   std::string Text(std::string_view section, std::string_view key) const {

@@ -25,12 +25,8 @@ ProgramWindows::~ProgramWindows() {
 void ProgramWindows::Wire() {
   main_->OnAddEntry = [this](bool income) { editor_->AddEntry(income, main_->Now()); };
   main_->OnModifyEntry = [this](const EntryEditRequest& request) { editor_->ModifyEntry(request); };
-  // One reading of the language file for every window, in the order of their sections.
-  main_->OnLoadLanguage = [this] {
-    const LanguageFile texts = LanguageFile::Load(common_->Settings().LanguageFile);
-    main_->ApplyLanguage(texts);
-    editor_->ApplyLanguage(texts);
-  };
+  // The main window reads the language file; the others take their sections from it.
+  main_->OnLanguageLoaded = [this](const LanguageFile& texts) { editor_->ApplyLanguage(texts); };
 }
 
 }  // namespace zentavo

@@ -45,6 +45,9 @@ class TfrmMain : public TForm {
   LedgerStore& Ledger() { return ledger_; }
   const EntryList& Entries() const { return entries_; }
 
+  // Reads the language file once and applies its texts to every window: this one's
+  // (section frmMain) here, the others' through OnLanguageLoaded.
+  void LoadLanguage(const std::string& path, unsigned codePage);
   // Applies this window's texts (section frmMain) and keeps the stored ones.
   void ApplyLanguage(const LanguageFile& texts);
   const std::string& msgDelete() const { return msgDelete_; }
@@ -65,7 +68,8 @@ class TfrmMain : public TForm {
   std::function<void(bool income)> OnAddEntry;
   std::function<void(const EntryEditRequest&)> OnModifyEntry;
   std::function<void()> OnShowStatistics;
-  std::function<void()> OnLoadLanguage;
+  // Hands the language file read at start-up to the other windows.
+  std::function<void(const LanguageFile&)> OnLanguageLoaded;
   // The current time; tests fix it.
   std::function<TDateTime()> Now;
 

@@ -21,11 +21,7 @@ void TfrmMain::FormShow() {
   if (started_) return;
   started_ = true;
   common_.ApplySkin(common_.ReadSkinIndex());
-  if (OnLoadLanguage) {
-    OnLoadLanguage();
-  } else {
-    ApplyLanguage(LanguageFile::Load(common_.Settings().LanguageFile));
-  }
+  LoadLanguage(common_.Settings().LanguageFile, common_.Settings().LanguageCodePage);
   comboBoxTime.ClearItems();
   for (const std::string& text : periodTexts_) comboBoxTime.AddItem(text);
   comboBoxTime.SetItemIndex(3);
@@ -49,6 +45,12 @@ void TfrmMain::WndProc(TMessage& message) {
   TForm::WndProc(message);
   // Minimized, the program lives in the notification area only: off the taskbar.
   if (message.Msg == WM_SIZE && message.WParam == SIZE_MINIMIZED) ShowWindow(Handle(), SW_HIDE);
+}
+
+void TfrmMain::LoadLanguage(const std::string& path, unsigned codePage) {
+  const LanguageFile texts = LanguageFile::Load(path, codePage);
+  ApplyLanguage(texts);
+  if (OnLanguageLoaded) OnLanguageLoaded(texts);
 }
 
 void TfrmMain::ApplyLanguage(const LanguageFile& texts) {
@@ -125,7 +127,7 @@ void TfrmMain::DeleteSelectedEntries() {
   if (rows.empty()) return;
   std::string question = Format(msgDelete_, {static_cast<long long>(rows.size())});
   if (Application().ShowMessageBox(Handle(), question, "", MB_YESNO) != IDYES) return;
-  for (int row : rows) ledger_.ExecuteLedgerCommand(DeleteEntryStatement(EntryKeyFromText(entries_.Row(row).key)));
+  for (int row : rows) ledger_.ExecuteLedgerCommand(DeleteEntryStatement(EntryKeyFromText(entries_.CellText(row, 0))));
   actionQuery.Execute();
 }
 
