@@ -14,6 +14,8 @@
 #include "ledger/LedgerStatement.h"
 #include "core/Period.h"
 #include "ledger/EntryList.h"
+#include "ledger/LedgerDatabase.h"
+#include <sqlite3.h>
 #include "ledger/LedgerStore.h"
 #include "ledger/win/MainForm.h"
 
@@ -62,17 +64,52 @@ int main(int argc, char** argv) {
     Seed(ledger, count);
     std::printf("seeded %d entries in %.0f ms\n", count, Milliseconds(start));
   }
+  const Period all{EncodeDateTime(1900, 1, 1), EncodeDateTime(3000, 1, 1)};
+  for (int run = 0; run < 2; ++run) {
+    // The floor: stepping the period query and reading every column in its own type.
+    SqliteDatabase db = OpenLedgerDatabase(ledger, SQLITE_OPEN_READONLY);
+    LedgerStatement query = PeriodQuery(all);
+    sqlite3_stmt* raw = nullptr;
+    auto start = Clock::now();
+    sqlite3_prepare_v2(db.get(), query.text.c_str(), -1, &raw, nullptr);
+    SqliteStatement statement(raw);
+    for (int i = 0; i < 2; ++i)
+      sqlite3_bind_text(raw, i + 1, std::get<std::string>(query.values[i]).c_str(), -1, SQLITE_TRANSIENT);
+    long long rows = 0, bytes = 0;
+    while (sqlite3_step(raw) == SQLITE_ROW) {
+      ++rows;
+      for (int column = 0; column < 8; ++column) {
+        switch (sqlite3_column_type(raw, column)) {
+          case SQLITE_INTEGER: bytes += sqlite3_column_int64(raw, column) & 1; break;
+          case SQLITE_FLOAT: bytes += sqlite3_column_double(raw, column) > 0; break;
+          case SQLITE_NULL: break;
+          default: bytes += sqlite3_column_bytes(raw, column);
+        }
+      }
+    }
+    std::printf("raw scan: %lld rows (%lld bytes) in %.0f ms\n", rows, bytes, Milliseconds(start));
+  }
   {
     LedgerStore store;
     store.ConnectLedger(ledger);
-    EntryList list;
     auto start = Clock::now();
-    Period all{EncodeDateTime(1900, 1, 1), EncodeDateTime(3000, 1, 1)};
+    long long rows = 0;
+    store.LoadEntries(PeriodQuery(all), [&](const LedgerEntry&) { ++rows; });
+    std::printf("store: %lld entries converted in %.0f ms\n", rows, Milliseconds(start));
+    EntryList list;
+    {
+      const LedgerEntry sample{"123456", "2024-03-05 10:00:00", EntryFlow::Outgo, "Food", "12.5", "lunch"};
+      start = Clock::now();
+      for (int i = 0; i < 1000000; ++i) list.Append(sample);
+      std::printf("list: 1000000 rows kept in %.0f ms\n", Milliseconds(start));
+      list.Clear();
+    }
+    start = Clock::now();
     store.LoadEntries(PeriodQuery(all), [&](const LedgerEntry& entry) { list.Append(entry); });
-    std::printf("store: %d rows read in %.0f ms\n", list.Count(), Milliseconds(start));
+    std::printf("store: entries converted and kept in %.0f ms\n", Milliseconds(start));
     start = Clock::now();
     list.Sort();
-    std::printf("store: sorted in %.0f ms\n", Milliseconds(start));
+    std::printf("store: %d rows sorted in %.0f ms\n", list.Count(), Milliseconds(start));
     start = Clock::now();
     list.SetFlowTexts("Income", "Outgo");
     LedgerTotals totals = list.Totals();

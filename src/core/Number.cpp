@@ -18,6 +18,33 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// Most amounts are whole cents far inside 15 digits. Such a value is the double nearest to
+// its cents / 100, and no other decimal of at most 15 digits maps to that double, so the
+// general form is the cents written out: no digit strings needed, which matters when a
+// million amounts are listed.
+bool WriteCents(double value, std::string& text) {
+  if (!(std::fabs(value) < 1e13)) return false;
+  const double cents = std::nearbyint(value * 100);
+  if (cents / 100 != value) return false;
+  const long long whole = static_cast<long long>(std::fabs(cents));
+  if (whole == 0) {
+    text = "0";
+    return true;
+  }
+  char buffer[32];
+  char* end = buffer;
+  if (cents < 0) *end++ = '-';
+  end = std::to_chars(end, buffer + sizeof(buffer), whole / 100).ptr;
+  const int fraction = static_cast<int>(whole % 100);
+  if (fraction != 0) {
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + fraction / 10);
+    if (fraction % 10 != 0) *end++ = static_cast<char>('0' + fraction % 10);
+  }
+  text.assign(buffer, end);
+  return true;
+}
+
 // The layout of one section of a FormatFloat pattern.
 struct PatternSection {
   std::string_view text;
@@ -143,6 +170,7 @@ std::string RenderSection(const PatternSection& section, const DecimalDigits& nu
 
 std::string FormatGeneral(double value) {
   if (!std::isfinite(value)) return NonFiniteText(value);
+  if (std::string cents; WriteCents(value, cents)) return cents;
   DecimalDigits number = ShortestDecimal(value);
   RoundDigits(number, kGeneralDigits);
   if (number.IsZero()) return "0";

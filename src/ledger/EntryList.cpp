@@ -8,8 +8,34 @@ void EntryList::SetFlowTexts(std::string incomeText, std::string outgoText) {
 }
 
 void EntryList::Clear() {
+  texts_.clear();
   rows_.clear();
   order_.clear();
+}
+
+void EntryList::Append(const LedgerEntry& entry) {
+  StoredRow row;
+  row.start = texts_.size();
+  row.flow = entry.flow;
+  const std::string* texts[] = {&entry.key, &entry.time, &entry.category, &entry.amount, &entry.note};
+  for (size_t i = 0; i < row.lengths.size(); ++i) {
+    row.lengths[i] = static_cast<std::uint32_t>(texts[i]->size());
+    texts_ += *texts[i];
+  }
+  rows_.push_back(row);
+}
+
+std::string_view EntryList::TextOf(const StoredRow& row, Text text) const {
+  std::size_t start = row.start;
+  for (int i = 0; i < text; ++i) start += row.lengths[static_cast<size_t>(i)];
+  return std::string_view(texts_).substr(start, row.lengths[static_cast<size_t>(text)]);
+}
+
+LedgerEntry EntryList::Row(int index) const {
+  const StoredRow& row = rows_[order_.at(static_cast<size_t>(index))];
+  return LedgerEntry{std::string(TextOf(row, kKey)),      std::string(TextOf(row, kTime)), row.flow,
+                     std::string(TextOf(row, kCategory)), std::string(TextOf(row, kAmount)),
+                     std::string(TextOf(row, kNote))};
 }
 
 namespace {
@@ -17,7 +43,7 @@ namespace {
 // The first eight bytes of a key text as a big-endian number, zero-padded: comparing
 // these compares the texts byte by byte as far as they reach, so a million keys sort as
 // integers and only ties of longer keys compare the texts.
-std::uint64_t KeyPrefix(const std::string& key) {
+std::uint64_t KeyPrefix(std::string_view key) {
   std::uint64_t prefix = 0;
   for (size_t i = 0; i < 8; ++i)
     prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
@@ -28,39 +54,41 @@ std::uint64_t KeyPrefix(const std::string& key) {
 
 void EntryList::Sort() {
   std::vector<std::pair<std::uint64_t, std::uint32_t>> keyed(rows_.size());
-  for (size_t i = 0; i < rows_.size(); ++i) keyed[i] = {KeyPrefix(rows_[i].key), static_cast<std::uint32_t>(i)};
+  for (size_t i = 0; i < rows_.size(); ++i)
+    keyed[i] = {KeyPrefix(TextOf(rows_[i], kKey)), static_cast<std::uint32_t>(i)};
   std::stable_sort(keyed.begin(), keyed.end(), [this](const auto& a, const auto& b) {
     if (a.first != b.first) return a.first < b.first;
-    return KeyTextLess(rows_[a.second], rows_[b.second]);
+    return KeyTextLess(TextOf(rows_[a.second], kKey), TextOf(rows_[b.second], kKey));
   });
   order_.resize(keyed.size());
   for (size_t i = 0; i < keyed.size(); ++i) order_[i] = keyed[i].second;
 }
 
-const std::string& EntryList::FlowText(const LedgerEntry& entry) const {
-  if (entry.flow == EntryFlow::Outgo) return outgoText_;
-  if (entry.flow == EntryFlow::Income) return incomeText_;
+const std::string& EntryList::FlowText(EntryFlow flow) const {
+  if (flow == EntryFlow::Outgo) return outgoText_;
+  if (flow == EntryFlow::Income) return incomeText_;
   return noText_;
 }
 
-std::string EntryList::CellText(int row, int column) const {
-  const LedgerEntry& entry = Row(row);
+std::string EntryList::CellText(int index, int column) const {
+  const StoredRow& row = rows_[order_.at(static_cast<size_t>(index))];
   switch (column) {
-    case 0: return entry.key;
-    case 1: return entry.time;
-    case 2: return FlowText(entry);
-    case 3: return entry.category;
-    case 4: return entry.amount;
-    case 5: return entry.note;
+    case 0: return std::string(TextOf(row, kKey));
+    case 1: return std::string(TextOf(row, kTime));
+    case 2: return FlowText(row.flow);
+    case 3: return std::string(TextOf(row, kCategory));
+    case 4: return std::string(TextOf(row, kAmount));
+    case 5: return std::string(TextOf(row, kNote));
     default: return {};
   }
 }
 
 LedgerTotals EntryList::Totals() const {
   // Arrival order: the sums are the same up to binary noise, which SumTotals rounds away.
-  return SumTotals(rows_, [this](const LedgerEntry& entry) {
-    return ClassifyByFlowText(FlowText(entry), incomeText_, outgoText_);
-  });
+  TotalsSum sum;
+  for (const StoredRow& row : rows_)
+    sum.Add(TextOf(row, kAmount), ClassifyByFlowText(FlowText(row.flow), incomeText_, outgoText_));
+  return sum.Result();
 }
 
 }  // namespace zentavo

@@ -1,6 +1,8 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ledger/LedgerEntry.h"
@@ -11,7 +13,8 @@ namespace zentavo {
 // The rows of the main window's entry list in list order (key texts compared as strings)
 // and the texts of their six columns: key, time, flow text, category, amount, note.
 // The window's list view only asks it for cell texts, so a refill sorts once instead of
-// re-sorting after every added row.
+// re-sorting after every added row. The texts of all rows share one buffer: a million
+// rows cost one allocation per buffer growth instead of one per text.
 class EntryList {
  public:
   static constexpr int kColumnCount = 6;
@@ -23,21 +26,33 @@ class EntryList {
 
   void Clear();
   // Appends a row; call Sort once all rows are in.
-  void Append(const LedgerEntry& entry) { rows_.push_back(entry); }
+  void Append(const LedgerEntry& entry);
   // Puts the rows in list order (stable, like sorting again after every added row).
   void Sort();
 
   int Count() const { return static_cast<int>(order_.size()); }
-  const LedgerEntry& Row(int index) const { return rows_[order_.at(index)]; }
+  // The row at a list position, as read from the ledger.
+  LedgerEntry Row(int index) const;
   // Column 2: the income or outgo text, empty for any other flow.
-  const std::string& FlowText(const LedgerEntry& entry) const;
+  const std::string& FlowText(EntryFlow flow) const;
   std::string CellText(int row, int column) const;
 
   // The totals of every listed row, counted by its flow text as shown.
   LedgerTotals Totals() const;
 
  private:
-  std::vector<LedgerEntry> rows_;     // in the order they came
+  // Where a row's five texts (key, time, category, amount, note) lie in texts_; they
+  // follow each other, so only their lengths are kept.
+  struct StoredRow {
+    std::size_t start = 0;
+    std::array<std::uint32_t, 5> lengths{};
+    EntryFlow flow = EntryFlow::Outgo;
+  };
+  enum Text { kKey, kTime, kCategory, kAmount, kNote };
+  std::string_view TextOf(const StoredRow& row, Text text) const;
+
+  std::string texts_;
+  std::vector<StoredRow> rows_;       // in the order they came
   std::vector<std::uint32_t> order_;  // list position -> index into rows_
   std::string incomeText_;
   std::string outgoText_;

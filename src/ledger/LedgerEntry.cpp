@@ -22,12 +22,11 @@ std::int64_t EntryKeyFromText(std::string_view text) {
   return value;
 }
 
-bool KeyTextLess(const LedgerEntry& a, const LedgerEntry& b) {
-  return a.key < b.key;
-}
+bool KeyTextLess(std::string_view a, std::string_view b) { return a < b; }
 
 void SortEntriesByKeyText(std::vector<LedgerEntry>& entries) {
-  std::stable_sort(entries.begin(), entries.end(), KeyTextLess);
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const LedgerEntry& a, const LedgerEntry& b) { return KeyTextLess(a, b); });
 }
 
 }  // namespace zentavo

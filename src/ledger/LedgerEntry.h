@@ -27,7 +27,8 @@ std::int64_t EntryKeyFromText(std::string_view text);
 
 // The list order: key texts compared as strings, so "1" < "10" < "11" < "2" < "9". Keys
 // are digit strings, for which byte order and the system's locale comparison agree.
-bool KeyTextLess(const LedgerEntry& a, const LedgerEntry& b);
+bool KeyTextLess(std::string_view a, std::string_view b);
+inline bool KeyTextLess(const LedgerEntry& a, const LedgerEntry& b) { return KeyTextLess(a.key, b.key); }
 
 // Sorts into the list order; equal keys keep their relative order. O(n log n) once for a
 // whole result, instead of re-sorting after every added row.

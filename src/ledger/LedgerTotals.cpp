@@ -48,30 +48,35 @@ double RoundToAmountDecimals(double sum, int decimals) {
 
 }  // namespace
 
-LedgerTotals SumTotals(std::span<const LedgerEntry> rows,
-                       const std::function<TotalsFlow(const LedgerEntry&)>& classify) {
-  LedgerTotals totals;
-  int decimals = 0;
-  for (const LedgerEntry& row : rows) {
-    const double amount = StrToFloat(row.amount);
-    decimals = std::max(decimals, AmountDecimals(row.amount));
-    const TotalsFlow flow = classify(row);
-    if (flow.income) {
-      totals.total += amount;
-      totals.income += amount;
-    }
-    if (flow.outgo) {
-      totals.total -= amount;
-      totals.outgo += amount;
-    }
+void TotalsSum::Add(std::string_view amountText, TotalsFlow flow) {
+  const double amount = StrToFloat(amountText);
+  decimals_ = std::max(decimals_, AmountDecimals(amountText));
+  if (flow.income) {
+    sums_.total += amount;
+    sums_.income += amount;
   }
+  if (flow.outgo) {
+    sums_.total -= amount;
+    sums_.outgo += amount;
+  }
+}
+
+LedgerTotals TotalsSum::Result() const {
+  LedgerTotals totals = sums_;
   if (!std::isfinite(totals.total) || !std::isfinite(totals.income) || !std::isfinite(totals.outgo)) {
     return totals;
   }
-  totals.total = RoundToAmountDecimals(totals.total, decimals);
-  totals.income = RoundToAmountDecimals(totals.income, decimals);
-  totals.outgo = RoundToAmountDecimals(totals.outgo, decimals);
+  totals.total = RoundToAmountDecimals(totals.total, decimals_);
+  totals.income = RoundToAmountDecimals(totals.income, decimals_);
+  totals.outgo = RoundToAmountDecimals(totals.outgo, decimals_);
   return totals;
+}
+
+LedgerTotals SumTotals(std::span<const LedgerEntry> rows,
+                       const std::function<TotalsFlow(const LedgerEntry&)>& classify) {
+  TotalsSum sum;
+  for (const LedgerEntry& row : rows) sum.Add(row.amount, classify(row));
+  return sum.Result();
 }
 
 std::string TotalsLine(const LedgerTotals& totals) {

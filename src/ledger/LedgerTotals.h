@@ -30,11 +30,22 @@ struct LedgerTotals {
   double outgo = 0;
 };
 
-// Sums the rows in order. Every amount text is converted with StrToFloat, also that of a
-// row of neither flow, so an amount that is no number fails the whole sum with "'<text>' is
-// not a valid floating point value". The sums are rounded to the most decimals any amount
-// text has, so that adding two-decimal amounts in binary floating point cannot show noise
-// such as "5.55111512312578E-17" where the total is 0.
+// Sums amounts in the order they are added. Every amount text is converted with
+// StrToFloat, also that of a row of neither flow, so an amount that is no number fails the
+// whole sum with "'<text>' is not a valid floating point value". The sums are rounded to
+// the most decimals any amount text has, so that adding two-decimal amounts in binary
+// floating point cannot show noise such as "5.55111512312578E-17" where the total is 0.
+class TotalsSum {
+ public:
+  void Add(std::string_view amountText, TotalsFlow flow);
+  LedgerTotals Result() const;
+
+ private:
+  LedgerTotals sums_;
+  int decimals_ = 0;
+};
+
+// The rows' totals through TotalsSum.
 LedgerTotals SumTotals(std::span<const LedgerEntry> rows,
                        const std::function<TotalsFlow(const LedgerEntry&)>& classify);
 

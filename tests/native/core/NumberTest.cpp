@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <limits>
+#include <random>
 
 #include "core/Error.h"
 #include "core/Number.h"
@@ -21,6 +23,26 @@ std::string ErrorOf(Call call) {
 }
 
 }  // namespace
+
+// Whole cents take a short cut; it must agree with the long way for every amount the
+// ledger can hold, and leave everything else to it.
+TEST(FormatGeneral, WholeCentsPrintAsTheirDecimalDigits) {
+  std::mt19937_64 random(7);
+  std::uniform_int_distribution<long long> cents(-999999999999999LL, 999999999999999LL);
+  for (int i = 0; i < 20000; ++i) {
+    const long long c = i < 1000 ? i - 500 : cents(random) / (i % 2 ? 1 : 1000000);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.2f", static_cast<double>(c) / 100);
+    std::string text = expected;
+    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.')) text.pop_back();
+    if (text == "-0") text = "0";
+    ASSERT_EQ(FormatGeneral(static_cast<double>(c) / 100), text) << c;
+  }
+  EXPECT_EQ(FormatGeneral(0.1 + 0.2), "0.3");
+  EXPECT_EQ(FormatGeneral(0.001), "0.001");
+  EXPECT_EQ(FormatGeneral(12345678901234.5), "12345678901234.5");
+  EXPECT_EQ(FormatGeneral(1e15), "1E15");
+}
 
 TEST(FormatGeneral, WritesPlainNumbersWithoutTrailingZeros) {
   EXPECT_EQ(FormatGeneral(0), "0");
