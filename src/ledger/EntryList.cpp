@@ -25,10 +25,10 @@ void EntryList::Append(const LedgerEntry& entry) {
   rows_.push_back(row);
 }
 
-std::string_view EntryList::TextOf(const StoredRow& row, Text text) const {
+std::string_view EntryList::TextOf(const StoredRow& row, Field field) const {
   std::size_t start = row.start;
-  for (int i = 0; i < text; ++i) start += row.lengths[static_cast<size_t>(i)];
-  return std::string_view(texts_).substr(start, row.lengths[static_cast<size_t>(text)]);
+  for (int i = 0; i < field; ++i) start += row.lengths[static_cast<size_t>(i)];
+  return std::string_view(texts_).substr(start, row.lengths[static_cast<size_t>(field)]);
 }
 
 LedgerEntry EntryList::Row(int index) const {
@@ -70,17 +70,15 @@ const std::string& EntryList::FlowText(EntryFlow flow) const {
   return noText_;
 }
 
+std::string_view EntryList::Text(int index, int column) const {
+  static constexpr Field kFields[] = {kKey, kTime, kKey, kCategory, kAmount, kNote};
+  if (column < 0 || column >= kColumnCount || column == 2) return {};
+  return TextOf(rows_[order_.at(static_cast<size_t>(index))], kFields[column]);
+}
+
 std::string EntryList::CellText(int index, int column) const {
-  const StoredRow& row = rows_[order_.at(static_cast<size_t>(index))];
-  switch (column) {
-    case 0: return std::string(TextOf(row, kKey));
-    case 1: return std::string(TextOf(row, kTime));
-    case 2: return FlowText(row.flow);
-    case 3: return std::string(TextOf(row, kCategory));
-    case 4: return std::string(TextOf(row, kAmount));
-    case 5: return std::string(TextOf(row, kNote));
-    default: return {};
-  }
+  if (column == 2) return FlowText(Flow(index));
+  return std::string(Text(index, column));
 }
 
 LedgerTotals EntryList::Totals() const {

@@ -36,6 +36,9 @@ class EntryList {
   // Column 2: the income or outgo text, empty for any other flow.
   const std::string& FlowText(EntryFlow flow) const;
   std::string CellText(int row, int column) const;
+  // A stored text of a row without a copy: columns 0, 1, 3, 4 and 5.
+  std::string_view Text(int row, int column) const;
+  EntryFlow Flow(int row) const { return rows_[order_.at(static_cast<size_t>(row))].flow; }
 
   // The totals of every listed row, counted by its flow text as shown.
   LedgerTotals Totals() const;
@@ -48,8 +51,8 @@ class EntryList {
     std::array<std::uint32_t, 5> lengths{};
     EntryFlow flow = EntryFlow::Outgo;
   };
-  enum Text { kKey, kTime, kCategory, kAmount, kNote };
-  std::string_view TextOf(const StoredRow& row, Text text) const;
+  enum Field { kKey, kTime, kCategory, kAmount, kNote };
+  std::string_view TextOf(const StoredRow& row, Field field) const;
 
   std::string texts_;
   std::vector<StoredRow> rows_;       // in the order they came

@@ -9,6 +9,7 @@
 #include "core/Error.h"
 #include "core/Format.h"
 #include "core/Period.h"
+#include "ledger/EntryList.h"
 #include "ledger/LedgerStore.h"
 #include "ledger/LedgerTotals.h"
 
@@ -70,11 +71,14 @@ void AppendEscaped(std::string& line, std::string_view text) {
   }
 }
 
-std::vector<LedgerEntry> SortedEntries(LedgerStore& store, const std::string& start,
-                                       const std::string& stop) {
+// The period's rows as the main window lists them. The flow column shows the flow's number,
+// so the totals count a row by its flow as the window counts it by the flow's text.
+EntryList SortedEntries(LedgerStore& store, const std::string& start, const std::string& stop) {
   const Period period{ParseDateTime(start), ParseDateTime(stop)};
-  std::vector<LedgerEntry> entries = store.LoadEntries(PeriodQuery(period));
-  SortEntriesByKeyText(entries);
+  EntryList entries;
+  entries.SetFlowTexts("1", "0");
+  store.LoadEntries(PeriodQuery(period), [&entries](const LedgerEntry& entry) { entries.Append(entry); });
+  entries.Sort();
   return entries;
 }
 
@@ -145,22 +149,20 @@ int ListCommand(const Command& c) {
   ExpectArgs(c, 3, "DB START STOP");
   LedgerStore store;
   store.ConnectLedger(c.args[0]);
-  const std::vector<LedgerEntry> entries = SortedEntries(store, c.args[1], c.args[2]);
+  const EntryList entries = SortedEntries(store, c.args[1], c.args[2]);
   // Written in large blocks: a million entries must not cost a million stream calls.
   std::string block;
   block.reserve(1 << 17);
-  for (const LedgerEntry& entry : entries) {
-    AppendEscaped(block, entry.key);
-    block += '\t';
-    AppendEscaped(block, entry.time);
-    block += '\t';
-    block += std::to_string(static_cast<int>(entry.flow));
-    block += '\t';
-    AppendEscaped(block, entry.category);
-    block += '\t';
-    AppendEscaped(block, entry.amount);
-    block += '\t';
-    AppendEscaped(block, entry.note);
+  for (int row = 0; row < entries.Count(); ++row) {
+    for (int column : {0, 1}) {
+      AppendEscaped(block, entries.Text(row, column));
+      block += '\t';
+    }
+    block += std::to_string(static_cast<int>(entries.Flow(row)));
+    for (int column : {3, 4, 5}) {
+      block += '\t';
+      AppendEscaped(block, entries.Text(row, column));
+    }
     block += '\n';
     if (block.size() >= (1 << 16)) {
       c.out.write(block.data(), static_cast<std::streamsize>(block.size()));
@@ -176,8 +178,7 @@ int TotalsCommand(const Command& c) {
   LedgerStore store;
   store.ConnectLedger(c.args[0]);
   // Summed in the list's order, as the main window sums its rows.
-  const std::vector<LedgerEntry> entries = SortedEntries(store, c.args[1], c.args[2]);
-  c.out << TotalsLine(SumTotals(entries, ClassifyByEntryFlow)) << '\n';
+  c.out << TotalsLine(SortedEntries(store, c.args[1], c.args[2]).Totals()) << '\n';
   return kToolSuccess;
 }
 
