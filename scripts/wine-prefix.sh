@@ -4,7 +4,21 @@
 set -euo pipefail
 prefix=${1:?usage: wine-prefix.sh PREFIX}
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
-[[ -f "$prefix/.zentavo-ready" ]] && exit 0
+
+# Wine draws the standard caption buttons with the Marlett font, which it does not find
+# in its own data folder here: without a copy in the prefix they show as "0 1 r".
+install_fonts() {
+  local fonts="$prefix/drive_c/windows/Fonts" font
+  [[ -d "$fonts" ]] || return 0
+  for font in /usr/share/wine/fonts/marlett.ttf; do
+    [[ -f "$font" && ! -f "$fonts/$(basename "$font")" ]] && cp "$font" "$fonts/"
+  done
+  return 0
+}
+if [[ -f "$prefix/.zentavo-ready" ]]; then
+  install_fonts
+  exit 0
+fi
 
 mkdir -p "$prefix"
 echo "wine-prefix: creating $prefix (once per build folder)" >&2
@@ -21,4 +35,5 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/de
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wineserver -w
+install_fonts
 touch "$prefix/.zentavo-ready"
