@@ -1,5 +1,9 @@
 #include "ledger/EntryList.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace zentavo {
 
 void EntryList::SetFlowTexts(std::string incomeText, std::string outgoText) {
@@ -52,14 +56,42 @@ std::uint64_t KeyPrefix(std::string_view key) {
 
 }  // namespace
 
+namespace {
+
+using KeyedRow = std::pair<std::uint64_t, std::uint32_t>;  // key prefix, row index
+
+// Stable least-significant-byte-first radix sort on the prefixes: eight counting passes
+// instead of twenty comparisons per row, and a pass whose byte is the same in every row
+// (most of them: key texts are digits or padding) is skipped.
+void RadixSortByPrefix(std::vector<KeyedRow>& rows) {
+  std::vector<KeyedRow> buffer(rows.size());
+  for (int shift = 0; shift < 64; shift += 8) {
+    std::array<std::size_t, 257> start{};
+    for (const KeyedRow& row : rows) ++start[((row.first >> shift) & 0xFF) + 1];
+    if (std::find(start.begin(), start.end(), rows.size()) != start.end()) continue;
+    for (size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
+    for (const KeyedRow& row : rows) buffer[start[(row.first >> shift) & 0xFF]++] = row;
+    rows.swap(buffer);
+  }
+}
+
+}  // namespace
+
 void EntryList::Sort() {
-  std::vector<std::pair<std::uint64_t, std::uint32_t>> keyed(rows_.size());
+  std::vector<KeyedRow> keyed(rows_.size());
   for (size_t i = 0; i < rows_.size(); ++i)
     keyed[i] = {KeyPrefix(TextOf(rows_[i], kKey)), static_cast<std::uint32_t>(i)};
-  std::stable_sort(keyed.begin(), keyed.end(), [this](const auto& a, const auto& b) {
-    if (a.first != b.first) return a.first < b.first;
-    return KeyTextLess(TextOf(rows_[a.second], kKey), TextOf(rows_[b.second], kKey));
-  });
+  RadixSortByPrefix(keyed);
+  // Keys longer than the prefix may tie on it; only those runs compare whole texts.
+  for (auto run = keyed.begin(); run != keyed.end();) {
+    auto end = std::find_if(run, keyed.end(), [&](const KeyedRow& row) { return row.first != run->first; });
+    if (end - run > 1) {
+      std::stable_sort(run, end, [this](const KeyedRow& a, const KeyedRow& b) {
+        return KeyTextLess(TextOf(rows_[a.second], kKey), TextOf(rows_[b.second], kKey));
+      });
+    }
+    run = end;
+  }
   order_.resize(keyed.size());
   for (size_t i = 0; i < keyed.size(); ++i) order_[i] = keyed[i].second;
 }

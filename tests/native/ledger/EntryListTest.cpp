@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/Error.h"
 #include "ledger/EntryList.h"
 
@@ -65,4 +67,31 @@ TEST(EntryList, LongKeysStillSortAsTexts) {
                                             "99999999"}));
   list.Clear();
   EXPECT_EQ(list.Count(), 0);
+}
+
+// The list order is a stable sort of the arrival order by key text, whatever the keys'
+// lengths; equal keys (rows of another program's table) keep their arrival order.
+TEST(EntryList, OrderEqualsAStableTextSortOfTheArrivalOrder) {
+  std::mt19937 random(11);
+  std::uniform_int_distribution<int> digits(1, 12);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::vector<LedgerEntry> arrived;
+  EntryList list;
+  for (int i = 0; i < 5000; ++i) {
+    std::string key;
+    if (i % 7 == 0 && !arrived.empty()) {
+      key = arrived[static_cast<size_t>(i / 2)].key;  // a repeated key
+    } else {
+      for (int d = digits(random); d > 0; --d) key += static_cast<char>('0' + digit(random));
+    }
+    arrived.push_back(Entry(key, EntryFlow::Income, "1", std::to_string(i)));
+    list.Append(arrived.back());
+  }
+  list.Sort();
+  SortEntriesByKeyText(arrived);
+  ASSERT_EQ(list.Count(), static_cast<int>(arrived.size()));
+  for (int i = 0; i < list.Count(); ++i) {
+    ASSERT_EQ(list.Row(i).key, arrived[static_cast<size_t>(i)].key) << i;
+    ASSERT_EQ(list.Row(i).category, arrived[static_cast<size_t>(i)].category) << i;
+  }
 }
