@@ -306,6 +306,10 @@ void CreateLedger(const std::string& path) {
     SqliteDatabase db =
         OpenLedgerDatabase(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE);
     ExecuteLedgerSql(db.get(), path, "PRAGMA synchronous=FULL");
+    // Every page read costs a system call, which under Wine costs more than decrypting the
+    // page: 16 KiB pages read a million entries about 2.5 times faster there than 4 KiB
+    // ones. The page size is in the file's header, so ledgers of either size open alike.
+    ExecuteLedgerSql(db.get(), path, "PRAGMA page_size=16384");
     ExecuteLedgerSql(db.get(), path,
                      "BEGIN;"
                      "CREATE TABLE moneyLog("

@@ -338,3 +338,39 @@ TEST_F(LedgerConnectFailureTest, CreateRefusesAnExistingFile) {
             "Ledger database '" + folder_.File("no such folder/money.mdb") +
                 "' cannot be created: its folder does not exist");
 }
+
+namespace {
+
+int PageSize(const std::string& path) {
+  SqliteDatabase db = OpenLedgerDatabase(path, SQLITE_OPEN_READONLY);
+  sqlite3_stmt* raw = nullptr;
+  sqlite3_prepare_v2(db.get(), "PRAGMA page_size", -1, &raw, nullptr);
+  SqliteStatement statement(raw);
+  return sqlite3_step(raw) == SQLITE_ROW ? sqlite3_column_int(raw, 0) : -1;
+}
+
+}  // namespace
+
+// New ledgers use large pages; a ledger made with the library's default pages (as every
+// earlier copy made them) is read and written all the same.
+TEST_F(LedgerConnectFailureTest, LedgersOfEitherPageSizeOpenAlike) {
+  CreateLedger(path_);
+  EXPECT_EQ(PageSize(path_), 16384);
+
+  const std::string small = folder_.File("small.mdb");
+  {
+    SqliteDatabase db = OpenLedgerDatabase(small, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    ExecuteLedgerSql(db.get(), small,
+                     "CREATE TABLE moneyLog(MoneyLogID INTEGER PRIMARY KEY AUTOINCREMENT, MoneyLogTime TEXT,"
+                     "MoneyLogFlow INTEGER, IncomeType TEXT, OutgoType TEXT, MoneyLogNote TEXT,"
+                     "MoneyLogMoney REAL, MoneyCurrency TEXT)");
+  }
+  EXPECT_EQ(PageSize(small), 4096);
+  LedgerStore store;
+  store.ConnectLedger(small);
+  store.ExecuteLedgerCommand(AddIncomeStatement(At("2024-03-05 00:00:00"), At("2024-03-05 10:00:00"), "Pay", "",
+                                                "12.5"));
+  const std::vector<LedgerEntry> entries = store.LoadEntries(PeriodQuery(kAll));
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].amount, "12.5");
+}
