@@ -61,6 +61,13 @@ class TComponent {
     InsertComponent(std::move(owned));
     return result;
   }
+  // The same with the component's name, as forms make their named parts.
+  template <class T>
+  T& MakeNamed(const char* name) {
+    T& component = Make<T>();
+    component.SetName(name);
+    return component;
+  }
 
   TComponent* Owner() const { return owner_; }
   int ComponentCount() const { return static_cast<int>(components_.size()); }

@@ -111,12 +111,6 @@ class TfrmMain : public TForm {
   void WndProc(TMessage& message) override;
 
  private:
-  template <class T>
-  T& Named(const char* name) {
-    T& component = Make<T>();
-    component.SetName(name);
-    return component;
-  }
   void BuildMenus();
   void BuildControls();
   void WireActions();

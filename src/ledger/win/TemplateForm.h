@@ -77,12 +77,6 @@ class TfrmTemplate : public TForm {
   void Edit1KeyPress(wchar_t& key);
 
  private:
-  template <class T>
-  T& Named(const char* name) {
-    T& component = Make<T>();
-    component.SetName(name);
-    return component;
-  }
   void BuildControls();
   bool Income() const { return Mode == EditorMode::IncomeAdd || Mode == EditorMode::IncomeModify; }
   void LoadTypes(const std::string& file, const std::string& category);
