@@ -6,7 +6,7 @@ namespace zentavo {
 // A finite double as the decimal number it is written as: the shortest digits that read
 // back as the same double (so 12.345 is 12345 × 10^-3, not the binary 12.3449999…). The
 // number formats round on these digits, half away from zero, so a value rounds the way its
-// written form suggests ("amounts as written", spec Part 2.1).
+// written form suggests ("amounts as written").
 struct DecimalDigits {
   bool negative = false;
   std::string digits;  // significant digits, no leading or trailing zeros; empty for zero

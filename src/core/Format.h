@@ -44,7 +44,7 @@ class FormatArg {
 // Arguments left over are ignored.
 std::string Format(std::string_view pattern, std::initializer_list<FormatArg> args);
 
-// An amount as the ledger stores it (spec Part 2.1): fixed notation, exactly two decimals,
+// An amount as the ledger stores it: fixed notation, exactly two decimals,
 // rounded half away from zero on the decimal digits as written (12.345 → "12.35", 1.005 →
 // "1.01", -0.125 → "-0.13"), a full stop, no grouping; a value that rounds to zero and
 // negative zero print "0.00".

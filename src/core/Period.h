@@ -11,13 +11,13 @@ struct Period {
   TDateTime stop;
 };
 
-// The period of a `PeriodPreset` index of the main window's period box (spec Part 2.2) at
+// The period of a `PeriodPreset` index of the main window's period box at
 // the local instant `now`: 0 and 1 today, 2 yesterday, 3 this month, 4 previous month (the
 // month of the date one calendar month back), 5 this year, 6 last year; 7 and any other
 // index (negative ones too) 1900-01-01 00:00:00 to 3000-01-01 00:00:00.
 Period MainPeriodPreset(int index, TDateTime now);
 
-// The statistics window's presets (spec Part 3.1): as MainPeriodPreset, except that index 0
+// The statistics window's presets: as MainPeriodPreset, except that index 0
 // gives no period, meaning "leave the dates as they are".
 std::optional<Period> ReportPeriodPreset(int index, TDateTime now);
 

@@ -4,6 +4,7 @@
 #include "framework/win/Application.h"
 #include "ledger/win/MainForm.h"
 #include "ledger/win/TemplateForm.h"
+#include "report/win/ReportForm.h"
 #include "localization/LanguageFile.h"
 
 namespace zentavo {
@@ -14,6 +15,7 @@ ProgramWindows::ProgramWindows(const std::string& programFolder) {
   main_ = &Application().CreateForm<TfrmMain>(*common_);
   Application().SetTitle(main_->Caption());
   editor_ = &Application().CreateForm<TfrmTemplate>(*main_, *common_);
+  report_ = &Application().CreateForm<TfrmReport>(main_->Ledger());
   Wire();
 }
 
@@ -26,7 +28,14 @@ void ProgramWindows::Wire() {
   main_->OnAddEntry = [this](bool income) { editor_->AddEntry(income, main_->Now()); };
   main_->OnModifyEntry = [this](const EntryEditRequest& request) { editor_->ModifyEntry(request); };
   // The main window reads the language file; the others take their sections from it.
-  main_->OnLanguageLoaded = [this](const LanguageFile& texts) { editor_->ApplyLanguage(texts); };
+  main_->OnLanguageLoaded = [this](const LanguageFile& texts) {
+    report_->ApplyLanguage(texts);
+    editor_->ApplyLanguage(texts);
+  };
+  main_->OnShowStatistics = [this] {
+    report_->OpenOnPeriod(main_->datePickerStart.DateTime(), main_->datePickerStop.DateTime(),
+                          main_->comboBoxTime.ItemIndex());
+  };
 }
 
 }  // namespace zentavo

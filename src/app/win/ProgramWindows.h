@@ -7,6 +7,7 @@ namespace zentavo {
 class TfrmCommon;
 class TfrmMain;
 class TfrmTemplate;
+class TfrmReport;
 
 // The program's windows in start-up order, created through the application object and
 // wired to each other: the common services, the main window (which opens the ledger),
@@ -22,12 +23,14 @@ class ProgramWindows {
   TfrmCommon& Common() { return *common_; }
   TfrmMain& Main() { return *main_; }
   TfrmTemplate& Editor() { return *editor_; }
+  TfrmReport& Report() { return *report_; }
 
  private:
   void Wire();
   std::unique_ptr<TfrmCommon> common_;
   TfrmMain* main_ = nullptr;  // owned by the application object
   TfrmTemplate* editor_ = nullptr;  // likewise
+  TfrmReport* report_ = nullptr;     // likewise
 };
 
 }  // namespace zentavo

@@ -122,7 +122,7 @@ TEST(Format, RefusesMissingArgumentsAndUnknownPlaceholders) {
 }
 
 TEST(Format, DeleteQuestionAcceptsOnlyOneIntegerPlaceholder) {
-  // The main window formats msgDelete with the number of selected rows (spec Part 2.2).
+  // The main window formats msgDelete with the number of selected rows.
   EXPECT_EQ(Format("Delete the %d selected entries?", {2}), "Delete the 2 selected entries?");
   EXPECT_EQ(Format("Delete the selected entries?", {2}), "Delete the selected entries?");
   EXPECT_THROW(Format("Delete %s?", {2}), Error);
