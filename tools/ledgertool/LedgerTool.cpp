@@ -8,10 +8,12 @@
 
 #include "core/Error.h"
 #include "core/Format.h"
+#include "core/Number.h"
 #include "core/Period.h"
 #include "ledger/EntryList.h"
 #include "ledger/LedgerStore.h"
 #include "ledger/LedgerTotals.h"
+#include "report/DayTable.h"
 
 namespace zentavo {
 namespace {
@@ -25,13 +27,17 @@ constexpr std::string_view kUsage =
     "  ledgertool list DB START STOP\n"
     "  ledgertool totals DB START STOP\n"
     "  ledgertool period INDEX [--now \"yyyy-mm-dd hh:nn:ss\"] [--report]\n"
+    "  ledgertool stats DB START STOP CONTENT\n"
     "START and STOP are \"yyyy-mm-dd hh:nn:ss\" (optionally with \".zzz\"), both included.\n"
     "list prints key, time, flow (0 outgo, 1 income), category, amount and note separated\n"
     "by tabs, in the main window's order; tab, newline, carriage return and backslash in\n"
     "texts are written as \\t, \\n, \\r and \\\\.\n"
     "period prints the preset's start and stop (\"yyyy-mm-dd hh:nn:ss.zzz\", tab between);\n"
     "with --report the statistics window's presets, whose index 0 has no dates of its own\n"
-    "(it keeps the dates set by hand) and is refused.\n";
+    "(it keeps the dates set by hand) and is refused.\n"
+    "stats prints the statistics window's points, one per day in the order the days first\n"
+    "appear: day, tab, value; CONTENT 0 income minus outgo, 1 income, 2 outgo, any other\n"
+    "number income minus outgo.\n";
 
 // A command line that does not match the command's form.
 struct UsageError {
@@ -182,6 +188,20 @@ int TotalsCommand(const Command& c) {
   return kToolSuccess;
 }
 
+int StatsCommand(const Command& c) {
+  ExpectArgs(c, 4, "DB START STOP CONTENT");
+  const Period period{ParseDateTime(c.args[1]), ParseDateTime(c.args[2])};
+  const int content = static_cast<int>(EntryKeyFromText(c.args[3]));
+  LedgerStore store;
+  store.ConnectLedger(c.args[0]);
+  DayTable days;
+  QueryDays(store, period, days);
+  for (const DayPoint& point : DayPoints(days, content)) {
+    c.out << point.label << '\t' << FormatGeneral(point.value) << '\n';
+  }
+  return kToolSuccess;
+}
+
 int PeriodCommand(const Command& c) {
   std::optional<int> index;
   std::optional<TDateTime> now;
@@ -222,7 +242,7 @@ int RunLedgerTool(const std::vector<std::string>& args, std::ostream& out, std::
   static const std::map<std::string_view, Handler> commands = {
       {"create", CreateCommand}, {"add", AddCommand},   {"update", UpdateCommand},
       {"delete", DeleteCommand}, {"list", ListCommand}, {"totals", TotalsCommand},
-      {"period", PeriodCommand}};
+      {"period", PeriodCommand}, {"stats", StatsCommand}};
   const auto found = args.empty() ? commands.end() : commands.find(args.front());
   if (found == commands.end()) {
     if (!args.empty()) err << "ledgertool: unknown command '" << args.front() << "'\n";

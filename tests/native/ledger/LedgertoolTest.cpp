@@ -163,3 +163,22 @@ TEST_F(LedgertoolTest, PeriodsAndUsageErrors) {
   }
   EXPECT_FALSE(std::filesystem::exists(db_));
 }
+
+TEST_F(LedgertoolTest, StatsPrintsTheStatisticsWindowsPointsPerDay) {
+  Ok({"create", db_});
+  Ok({"add", db_, "income", "2024-03-05 09:00:00", "c", "100", ""});
+  Ok({"add", db_, "outgo", "2024-03-05 12:00:00", "c", "30", ""});
+  Ok({"add", db_, "outgo", "2024-03-05 19:00:00", "c", "2.5", ""});
+  Ok({"add", db_, "outgo", "2024-03-07 10:00:00", "c", "2.5", ""});
+  Ok({"add", db_, "income", "2024-03-07 10:30:00", "c", "50", ""});
+  const std::string from = "2024-03-01 00:00:00", to = "2024-03-31 23:59:59";
+  EXPECT_EQ(Ok({"stats", db_, from, to, "0"}), "2024-03-05\t68\n2024-03-07\t48\n");
+  EXPECT_EQ(Ok({"stats", db_, from, to, "1"}), "2024-03-05\t100\n2024-03-07\t50\n");
+  EXPECT_EQ(Ok({"stats", db_, from, to, "2"}), "2024-03-05\t32\n2024-03-07\t2\n");
+  EXPECT_EQ(Ok({"stats", db_, from, to, "-1"}), Ok({"stats", db_, from, to, "0"}));
+  EXPECT_EQ(Ok({"stats", db_, "2025-01-01 00:00:00", "2025-12-31 23:59:59", "0"}), "");
+  const ToolResult bad = Run({"stats", db_, from, to, "x"});
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_EQ(bad.err, "ledgertool: 'x' is not a valid integer value\n");
+  EXPECT_EQ(Run({"stats", db_, from, to}).exitCode, 2);
+}
