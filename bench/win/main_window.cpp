@@ -1,51 +1,24 @@
 // Times the main window over a ledger of a million entries spread over ten years: the
 // "all" period from the start of the query to a painted list with its totals, and the
 // current month.
+#include <sqlite3.h>
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <random>
+#include <cstdlib>
 
+#include "BenchLedger.h"
 #include "app/win/CommonForm.h"
-#include "core/DateTime.h"
-#include "framework/win/Application.h"
-#include "ledger/LedgerStatement.h"
 #include "core/Period.h"
+#include "framework/win/Application.h"
 #include "ledger/EntryList.h"
 #include "ledger/LedgerDatabase.h"
-#include <sqlite3.h>
-#include "ledger/LedgerStore.h"
 #include "ledger/win/MainForm.h"
 
 using namespace zentavo;
-using Clock = std::chrono::steady_clock;
+using namespace zentavo::bench;
 
 namespace {
-
-double Milliseconds(Clock::time_point since) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
-}
-
-void Seed(const std::string& path, int count) {
-  CreateLedger(path);
-  LedgerStore store;
-  store.ConnectLedger(path);
-  store.ExecuteLedgerCommand({"BEGIN", {}});
-  std::mt19937 random(42);
-  const TDateTime first = EncodeDateTime(2015, 1, 1);
-  const TDateTime last = EncodeDateTime(2024, 12, 31, 23, 59, 59);
-  std::uniform_real_distribution<double> when(first, last);
-  std::uniform_int_distribution<int> cents(1, 500000);
-  for (int i = 0; i < count; ++i) {
-    TDateTime at = when(random);
-    std::string amount = std::to_string(cents(random) / 100) + "." + std::to_string(cents(random) % 100);
-    store.ExecuteLedgerCommand(i % 3 ? AddOutgoStatement(at, at, "Food", "lunch", amount)
-                                     : AddIncomeStatement(at, at, "Salary", "pay", amount));
-  }
-  store.ExecuteLedgerCommand({"COMMIT", {}});
-}
 
 // Paints what the query made invalid (the list and the totals), as the message loop would
 // next, and waits for it.
@@ -57,16 +30,8 @@ void Paint(TfrmMain& main) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int count = argc > 1 ? std::atoi(argv[1]) : 1000000;
-  auto root = std::filesystem::temp_directory_path() / "zentavo-main-window-bench";
-  std::filesystem::create_directories(root);
-  const std::string folder = root.string() + "\\";
+  const std::string folder = bench::BenchFolder(argc > 1 ? std::atoi(argv[1]) : 1000000);
   const std::string ledger = folder + "money.mdb";
-  if (!std::filesystem::exists(ledger)) {
-    auto start = Clock::now();
-    Seed(ledger, count);
-    std::printf("seeded %d entries in %.0f ms\n", count, Milliseconds(start));
-  }
   const Period all{EncodeDateTime(1900, 1, 1), EncodeDateTime(3000, 1, 1)};
   for (int run = 0; run < 2; ++run) {
     // The floor: stepping the period query and reading every column in its own type.

@@ -104,6 +104,12 @@ EntryColumns FindColumns(sqlite3_stmt* s, const std::string& path) {
   return columns;
 }
 
+void ReadEntryAmount(sqlite3_stmt* s, const EntryColumns& c, LedgerEntry& entry) {
+  ReadText(s, c.time, entry.time);
+  entry.flow = ReadFlow(s, c.flow);
+  ReadAmount(s, c.money, entry.amount);
+}
+
 void ReadEntry(sqlite3_stmt* s, const EntryColumns& c, LedgerEntry& entry) {
   // The order of the conversions decides which error a row with several Nulls gives.
   ReadText(s, c.key, entry.key);
@@ -232,6 +238,10 @@ void LedgerStore::ConnectLedger(const std::string& path, std::chrono::millisecon
     if (rc != SQLITE_ROW) throw LedgerError(path, rc, db);
   }
   ExecuteLedgerSql(db, path, "PRAGMA synchronous=FULL");
+  // Decrypted pages stay in memory between queries (up to 128 MiB, grown only as pages are
+  // read), so querying again, switching periods or views, reads no page twice while the
+  // file is unchanged.
+  ExecuteLedgerSql(db, path, "PRAGMA cache_size=-131072");
   connection_ = std::move(connection);
 }
 
@@ -268,6 +278,14 @@ std::int64_t LedgerStore::LastInsertKey() const {
 }
 
 void LedgerStore::LoadEntries(const LedgerStatement& query, const EntryVisitor& visit) {
+  LoadRows(query, visit, false);
+}
+
+void LedgerStore::LoadEntryAmounts(const LedgerStatement& query, const EntryVisitor& visit) {
+  LoadRows(query, visit, true);
+}
+
+void LedgerStore::LoadRows(const LedgerStatement& query, const EntryVisitor& visit, bool amountsOnly) {
   Connection& connection = Open();
   sqlite3* db = connection.db.get();
   StatementLease lease(db, path_, connection.statements, query);
@@ -281,7 +299,11 @@ void LedgerStore::LoadEntries(const LedgerStatement& query, const EntryVisitor& 
   LedgerEntry entry;
   int rc;
   while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-    ReadEntry(s, cached.columns, entry);
+    if (amountsOnly) {
+      ReadEntryAmount(s, cached.columns, entry);
+    } else {
+      ReadEntry(s, cached.columns, entry);
+    }
     visit(entry);
   }
   if (rc != SQLITE_DONE) throw LedgerError(path_, rc, db);

@@ -48,6 +48,9 @@ class LedgerStore {
   // type (String)", a Null flow with "... into type (Integer)"; rows before it were
   // already visited.
   void LoadEntries(const LedgerStatement& query, const EntryVisitor& visit);
+  // The same, reading only the time, flow and amount of each row (the other fields stay
+  // empty) for readers that use no more, such as the day sums of the statistics.
+  void LoadEntryAmounts(const LedgerStatement& query, const EntryVisitor& visit);
   // The same, collected.
   std::vector<LedgerEntry> LoadEntries(const LedgerStatement& query);
 
@@ -57,6 +60,7 @@ class LedgerStore {
   std::unique_ptr<Connection> connection_;
 
   Connection& Open();
+  void LoadRows(const LedgerStatement& query, const EntryVisitor& visit, bool amountsOnly);
 };
 
 // Makes an empty ledger at `path`: the encrypted database with the table moneyLog and an

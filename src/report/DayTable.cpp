@@ -14,15 +14,17 @@ namespace zentavo {
 void DayTable::Reset() {
   days_.clear();
   dayIndex_.clear();
+  lastDay_ = kNoDay;
 }
 
 void DayTable::AddToDay(std::string_view key, std::int64_t income, std::int64_t outgo) {
-  auto [slot, added] = dayIndex_.try_emplace(std::string(key), days_.size());
-  if (added) {
-    days_.push_back(TDayData{std::string(key), income, outgo});
-    return;
+  // Period queries deliver rows in time order, so a row mostly belongs to the day before.
+  if (lastDay_ == kNoDay || days_[lastDay_].key != key) {
+    auto [slot, added] = dayIndex_.try_emplace(std::string(key), days_.size());
+    if (added) days_.push_back(TDayData{std::string(key), 0, 0});
+    lastDay_ = slot->second;
   }
-  TDayData& day = days_[slot->second];
+  TDayData& day = days_[lastDay_];
   day.income += income;
   day.outgo += outgo;
 }
@@ -73,7 +75,7 @@ std::vector<DayPoint> DayPoints(const DayTable& table, int content) {
 void QueryDays(LedgerStore& store, const Period& period, DayTable& table) {
   table.Reset();
   try {
-    store.LoadEntries(PeriodQuery(period), [&table](const LedgerEntry& entry) { table.AddEntry(entry); });
+    store.LoadEntryAmounts(PeriodQuery(period), [&table](const LedgerEntry& entry) { table.AddEntry(entry); });
   } catch (...) {
     table.Reset();
     throw;

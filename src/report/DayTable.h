@@ -42,6 +42,8 @@ class DayTable {
  private:
   std::vector<TDayData> days_;
   std::unordered_map<std::string, std::size_t> dayIndex_;  // key -> its slot in days_
+  static constexpr std::size_t kNoDay = static_cast<std::size_t>(-1);
+  std::size_t lastDay_ = kNoDay;  // the slot of the row before
 };
 
 // The whole number nearest to an amount, a tie going to the even neighbour (2.5 -> 2,

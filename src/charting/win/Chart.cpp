@@ -1,5 +1,7 @@
 #include "charting/win/Chart.h"
 
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "framework/win/Handles.h"
@@ -24,70 +26,78 @@ std::vector<POINT> ToPoints(std::initializer_list<ChartXY> points) {
   return result;
 }
 
-// A solid brush and pen selected into a DC for one shape, given back afterwards.
-class Paint {
+// Brushes and pens by colour, made once per drawing: a chart of thousands of points uses
+// the sixteen palette colours and a few shades of each.
+class GdiCache {
  public:
-  Paint(HDC dc, TColor fill, COLORREF line, bool outlined)
-      : guard_(dc), brush_(CreateSolidBrush(Rgb(fill))), pen_(CreatePen(PS_SOLID, 1, line)) {
-    SelectObject(dc, brush_.get());
-    SelectObject(dc, outlined ? pen_.get() : GetStockObject(NULL_PEN));
+  HBRUSH Brush(COLORREF color) {
+    auto [it, added] = brushes_.try_emplace(color);
+    if (added) it->second.reset(CreateSolidBrush(color));
+    return it->second.get();
+  }
+  HPEN Pen(COLORREF color, int width = 1) {
+    auto [it, added] = pens_.try_emplace(std::make_pair(color, width));
+    if (added) it->second.reset(CreatePen(PS_SOLID, width, color));
+    return it->second.get();
+  }
+  // Selects a fill and, when outlined, a pen of its darker shade.
+  void Select(HDC dc, TColor fill, bool outlined) {
+    SelectObject(dc, Brush(Rgb(fill)));
+    SelectObject(dc, outlined ? Pen(Rgb(ShadeColor(fill, 0.5))) : GetStockObject(NULL_PEN));
   }
 
  private:
-  DcStateGuard guard_;
-  BrushHandle brush_;
-  PenHandle pen_;
+  std::map<COLORREF, BrushHandle> brushes_;
+  std::map<std::pair<COLORREF, int>, PenHandle> pens_;
 };
 
-void FillPolygon(HDC dc, const std::vector<POINT>& points, TColor fill, bool outlined) {
+void FillPolygon(HDC dc, GdiCache& gdi, const std::vector<POINT>& points, TColor fill, bool outlined) {
   if (points.size() < 3) return;
-  Paint paint(dc, fill, Rgb(ShadeColor(fill, 0.5)), outlined);
+  gdi.Select(dc, fill, outlined);
   Polygon(dc, points.data(), static_cast<int>(points.size()));
 }
 
-void DrawBars(HDC dc, const ChartLayout& layout) {
+void DrawBars(HDC dc, GdiCache& gdi, const ChartLayout& layout) {
   const ChartXY d = layout.depth;
   for (const ChartBar& bar : layout.bars) {
     const ChartBox& f = bar.front;
     const bool outlined = f.Width() >= kOutlinedBarWidth;
     // Top and right faces first, in darker shades, then the front face over their edges.
-    FillPolygon(dc,
+    FillPolygon(dc, gdi,
                 ToPoints({{f.left, f.top}, {f.right, f.top}, {f.right + d.x, f.top + d.y}, {f.left + d.x, f.top + d.y}}),
                 ShadeColor(bar.color, 0.8), outlined);
-    FillPolygon(dc,
+    FillPolygon(dc, gdi,
                 ToPoints({{f.right, f.top}, {f.right + d.x, f.top + d.y}, {f.right + d.x, f.bottom + d.y},
                           {f.right, f.bottom}}),
                 ShadeColor(bar.color, 0.6), outlined);
-    Paint paint(dc, bar.color, Rgb(ShadeColor(bar.color, 0.5)), outlined);
+    gdi.Select(dc, bar.color, outlined);
     Rectangle(dc, f.left, f.top, f.right + (outlined ? 0 : 1), f.bottom + (outlined ? 0 : 1));
   }
 }
 
-void DrawLine(HDC dc, const ChartLayout& layout) {
+void DrawLine(HDC dc, GdiCache& gdi, const ChartLayout& layout) {
   const ChartXY d = layout.depth;
   for (const ChartSegment& segment : layout.segments) {
     const ChartXY a = segment.from, b = segment.to;
-    FillPolygon(dc, ToPoints({a, b, {b.x + d.x, b.y + d.y}, {a.x + d.x, a.y + d.y}}),
+    FillPolygon(dc, gdi, ToPoints({a, b, {b.x + d.x, b.y + d.y}, {a.x + d.x, a.y + d.y}}),
                 ShadeColor(segment.color, 0.75), false);
-    PenHandle pen(CreatePen(PS_SOLID, 2, Rgb(segment.color)));
-    DcStateGuard guard(dc);
-    SelectObject(dc, pen.get());
+    SelectObject(dc, gdi.Pen(Rgb(segment.color), 2));
     MoveToEx(dc, a.x, a.y, nullptr);
     LineTo(dc, b.x, b.y);
   }
 }
 
-void DrawPie(HDC dc, const ChartLayout& layout) {
+void DrawPie(HDC dc, GdiCache& gdi, const ChartLayout& layout) {
   const bool outlined = layout.slices.size() <= kOutlinedSliceCount;
   const ChartBox& p = layout.pie;
   for (const ChartSlice& slice : layout.slices) {
     std::vector<POINT> side;
     for (const ChartXY& point : PieSidePolygon(p, layout.pieDepth, slice)) side.push_back(POINT{point.x, point.y});
-    FillPolygon(dc, side, ShadeColor(slice.color, 0.6), outlined);
+    FillPolygon(dc, gdi, side, ShadeColor(slice.color, 0.6), outlined);
   }
   for (const ChartSlice& slice : layout.slices) {
     if (slice.sweepDegrees <= 0) continue;
-    Paint paint(dc, slice.color, Rgb(ShadeColor(slice.color, 0.5)), outlined);
+    gdi.Select(dc, slice.color, outlined);
     if (slice.sweepDegrees >= 360) {
       Ellipse(dc, p.left, p.top, p.right, p.bottom);
       continue;
@@ -99,18 +109,15 @@ void DrawPie(HDC dc, const ChartLayout& layout) {
   }
 }
 
-void DrawMarks(HDC dc, const ChartLayout& layout) {
-  PenHandle line(CreatePen(PS_SOLID, 1, kMarkInk));
-  BrushHandle background(CreateSolidBrush(kMarkBackground));
-  DcStateGuard guard(dc);
-  SelectObject(dc, line.get());
+void DrawMarks(HDC dc, GdiCache& gdi, const ChartLayout& layout) {
+  SelectObject(dc, gdi.Pen(kMarkInk));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kMarkInk);
   for (const ChartMark& mark : layout.marks) {
     MoveToEx(dc, mark.from.x, mark.from.y, nullptr);
     LineTo(dc, mark.to.x, mark.to.y);
   }
-  SelectObject(dc, background.get());
+  SelectObject(dc, gdi.Brush(kMarkBackground));
   for (const ChartMark& mark : layout.marks) {
     Rectangle(dc, mark.box.left, mark.box.top, mark.box.right, mark.box.bottom);
     RECT text{mark.box.left, mark.box.top, mark.box.right, mark.box.bottom};
@@ -156,6 +163,8 @@ ChartLayout TChart::Layout() {
 
 void TChart::PaintTo(HDC dc) {
   const ChartLayout layout = Layout();
+  // Made before the guard, so the DC lets go of the cached objects before they are deleted.
+  GdiCache gdi;
   DcStateGuard guard(dc);
   RECT client{0, 0, Width(), Height()};
   BrushHandle background(CreateSolidBrush(ColorToRGB(EffectiveColor())));
@@ -170,16 +179,16 @@ void TChart::PaintTo(HDC dc) {
   }
   switch (layout.view) {
     case ChartView::Bar:
-      DrawBars(dc, layout);
+      DrawBars(dc, gdi, layout);
       break;
     case ChartView::Line:
-      DrawLine(dc, layout);
+      DrawLine(dc, gdi, layout);
       break;
     case ChartView::Pie:
-      DrawPie(dc, layout);
+      DrawPie(dc, gdi, layout);
       break;
   }
-  DrawMarks(dc, layout);
+  DrawMarks(dc, gdi, layout);
 }
 
 void TChart::PaintWindow(HDC dc) {
