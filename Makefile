@@ -46,5 +46,9 @@ dist: build
 run: dist
 	scripts/run.sh $(ROOT)/dist/Zentavo $(BUILD)
 
+# Pictures of the windows over a sample ledger, kept under docs/screenshots.
+screenshots: dist
+	scripts/screenshots.sh $(BUILD)/win $(ROOT)/dist/Zentavo $(ROOT)/docs/screenshots
+
 clean:
 	rm -rf $(BUILD)/native $(BUILD)/win $(ROOT)/dist

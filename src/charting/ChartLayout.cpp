@@ -159,6 +159,31 @@ void LayoutColumns(ChartLayout& layout, const std::vector<ChartPoint>& points, c
   }
 }
 
+// Spreads the marks of one side of the pie apart vertically: kept in the order of their
+// wanted heights, each at least 2 pixels below the one above, and pushed back up from the
+// bottom when the column runs out of the area. Only a side with more marks than its
+// height holds keeps overlaps.
+void SpreadColumn(std::vector<ChartMark*>& column, const ChartBox& area) {
+  std::stable_sort(column.begin(), column.end(),
+                   [](const ChartMark* a, const ChartMark* b) { return a->box.top < b->box.top; });
+  auto moveTo = [](ChartMark& mark, int top) {
+    const int height = mark.box.Height();
+    mark.box.top = top;
+    mark.box.bottom = top + height;
+  };
+  int next = area.top;
+  for (ChartMark* mark : column) {
+    moveTo(*mark, std::max(mark->box.top, next));
+    next = mark->box.bottom + 2;
+  }
+  int limit = area.bottom;
+  for (auto it = column.rbegin(); it != column.rend(); ++it) {
+    ChartMark& mark = **it;
+    if (mark.box.bottom > limit) moveTo(mark, std::max(area.top, limit - mark.box.Height()));
+    limit = mark.box.top - 2;
+  }
+}
+
 void LayoutPie(ChartLayout& layout, const std::vector<ChartPoint>& points, const ChartBox& area,
                const ChartTextMeasure& measure, const NumberSymbols& symbols) {
   double absoluteSum = 0;
@@ -170,15 +195,16 @@ void LayoutPie(ChartLayout& layout, const std::vector<ChartPoint>& points, const
     widest = std::max(widest, MarkSize(measure, texts.back()).cx);
   }
   const int markHeight = MarkSize(measure, "0").cy;
-  // Room for the marks around the pie, as long as the pie keeps some size.
-  const int side = std::min(widest + kPieMarkLine, area.Width() / 4);
+  // Room for the marks beside the pie, as long as the pie keeps a third of the width.
+  const int side = std::min(widest + kPieMarkLine, area.Width() / 3);
   ChartBox pie{area.left + kMargin + side, area.top + markHeight + kPieMarkLine,
                area.right - kMargin - side, area.bottom - kMargin - markHeight - kPieMarkLine};
   layout.pieDepth = static_cast<int>(std::lround(kDepthShare * pie.Height()));
   pie.bottom -= layout.pieDepth;
   layout.pie = pie;
 
-  MarkPlacer placer(area);
+  std::vector<ChartMark*> left, right;
+  layout.marks.reserve(points.size());
   double start = 0;
   for (size_t i = 0; i < points.size(); ++i) {
     const double share = absoluteSum == 0 ? 0 : std::fabs(points[i].value) / absoluteSum;
@@ -187,21 +213,31 @@ void LayoutPie(ChartLayout& layout, const std::vector<ChartPoint>& points, const
 
     const double middle = (start + sweep / 2) * std::numbers::pi / 180;
     const ChartXY edge = PieEdgePoint(pie, start + sweep / 2);
-    // Marks of the front half hang below the pie's side.
+    // Marks of the front half hang from the lower rim of the pie's side.
     const int lowered = std::sin(middle) < 0 ? layout.pieDepth : 0;
-    ChartXY from{edge.x, edge.y + lowered};
-    ChartXY to{from.x + static_cast<int>(std::lround(kPieMarkLine * std::cos(middle))),
-               from.y - static_cast<int>(std::lround(kPieMarkLine * std::sin(middle)))};
     ChartMark mark;
     mark.text = texts[i];
+    mark.from = ChartXY{edge.x, edge.y + lowered};
+    mark.to = ChartXY{mark.from.x + static_cast<int>(std::lround(kPieMarkLine * std::cos(middle))),
+                      mark.from.y - static_cast<int>(std::lround(kPieMarkLine * std::sin(middle)))};
     const ChartSize size = MarkSize(measure, mark.text);
-    const int left = std::cos(middle) >= 0 ? to.x : to.x - size.cx;
-    mark.box = BoxAt(left, to.y - size.cy / 2, size);
-    const ChartXY moved = placer.Place(mark.box, 0, std::sin(middle) < 0 ? 1 : -1);
-    mark.from = from;
-    mark.to = ChartXY{to.x, to.y + moved.y};
+    const bool onRight = std::cos(middle) >= 0;
+    // Beside the line's end, inside the area.
+    int boxLeft = onRight ? mark.to.x : mark.to.x - size.cx;
+    boxLeft = std::clamp(boxLeft, area.left, std::max(area.left, area.right - size.cx));
+    mark.box = BoxAt(boxLeft, mark.to.y - size.cy / 2, size);
     layout.marks.push_back(std::move(mark));
+    (onRight ? right : left).push_back(&layout.marks.back());
     start += sweep;
+  }
+  for (std::vector<ChartMark*>* column : {&left, &right}) {
+    SpreadColumn(*column, area);
+    // The line runs on to the side of its box nearest the pie, at the box's middle.
+    for (ChartMark* mark : *column) {
+      const bool onRight = column == &right;
+      mark->to = ChartXY{onRight ? std::max(mark->to.x, mark->box.left) : std::min(mark->to.x, mark->box.right),
+                         (mark->box.top + mark->box.bottom) / 2};
+    }
   }
 }
 

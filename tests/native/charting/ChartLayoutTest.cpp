@@ -97,8 +97,11 @@ TEST(ChartLayout, PieSlicesShareTheCircleByAbsoluteValueFromAngleZero) {
   EXPECT_DOUBLE_EQ(layout.slices[1].sweepDegrees, 180);
   EXPECT_DOUBLE_EQ(layout.slices[2].startDegrees, 270);
   EXPECT_EQ(layout.marks[1].text, "2024-03-11 50 % of 1,200");
-  // Not forced to a circle: the pie takes the plot's shape.
-  EXPECT_GT(layout.pie.Width(), layout.pie.Height());
+  // Not forced to a circle: the pie takes the shape of the room the marks leave it.
+  const ChartLayout wide =
+      LayoutChart(Series(ChartView::Pie, {300, -600, 300}), kTitle, ChartBox{0, 0, 900, 291}, Measure);
+  EXPECT_GT(wide.pie.Width(), 2 * wide.pie.Height());
+  EXPECT_EQ(wide.pie.left - 0, 900 - wide.pie.right);
   EXPECT_GT(layout.pieDepth, 0);
   // Only slices in front show a side.
   EXPECT_TRUE(PieSidePolygon(layout.pie, layout.pieDepth, layout.slices[0]).empty());
@@ -121,6 +124,21 @@ TEST(ChartLayout, CrowdedMarksMoveApartWhileTheyFit) {
       EXPECT_GE(mark.box.top, kClient.top);
       EXPECT_LE(mark.box.bottom, kClient.bottom);
     }
+  }
+}
+
+TEST(ChartLayout, PieMarksOfManySmallSlicesAreSpreadApartInsideTheClient) {
+  std::vector<double> values{4000};
+  for (int i = 0; i < 12; ++i) values.push_back(10 + i);
+  const ChartLayout layout = LayoutChart(Series(ChartView::Pie, values), kTitle, kClient, Measure);
+  EXPECT_FALSE(AnyOverlap(layout.marks));
+  for (const ChartMark& mark : layout.marks) {
+    EXPECT_GE(mark.box.left, kClient.left);
+    EXPECT_LE(mark.box.right, kClient.right);
+    EXPECT_GE(mark.box.top, kClient.top);
+    EXPECT_LE(mark.box.bottom, kClient.bottom);
+    // The line ends on the box's side, at its middle.
+    EXPECT_EQ(mark.to.y, (mark.box.top + mark.box.bottom) / 2);
   }
 }
 
