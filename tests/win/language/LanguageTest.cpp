@@ -12,6 +12,7 @@
 #include "framework/win/WideText.h"
 #include "ledger/win/MainForm.h"
 #include "ledger/win/TemplateForm.h"
+#include "report/win/ReportForm.h"
 #include "win/support/ProgramFolder.h"
 
 namespace zentavo::testing {
@@ -37,6 +38,7 @@ class LanguageFiles : public ::testing::Test {
   }
   TfrmMain& Main() { return windows->Main(); }
   TfrmTemplate& Editor() { return windows->Editor(); }
+  TfrmReport& Report() { return windows->Report(); }
 
   // What the window system shows, not what the components hold.
   static std::string MenuText(HMENU menu, int position) {
@@ -99,12 +101,24 @@ TEST_F(LanguageFiles, WithoutTheFileEveryTranslatedTextIsEmptyButTheFixedOnesSta
   EXPECT_EQ(WindowText(Editor().Handle()), "");
   EXPECT_EQ(Editor().labelDate.Caption(), "");
   EXPECT_EQ(WindowText(Editor().buttonOK.Handle()), "");
+
+  // The statistics window: empty texts, but its own data-content items and menu captions.
+  Main().N2_1.Click();
+  Pump();
+  EXPECT_EQ(WindowText(Report().Handle()), "");
+  EXPECT_EQ(Report().labelDataType.Caption(), "");
+  EXPECT_EQ(WindowText(Report().buttonQuery.Handle()), "");
+  EXPECT_EQ(Report().comboBoxTime.Item(7), "");
+  EXPECT_EQ(Report().comboBoxDataType.Item(0), "收入-支出");
+  EXPECT_EQ(Report().comboBoxDataType.Item(2), "支出");
+  EXPECT_EQ(Report().popMenuReporView2.Caption(), "Line");
+  EXPECT_EQ(Report().Chart.Title, (std::vector<std::string>{"", ""}));
 }
 
 TEST_F(LanguageFiles, KeysAreFoundWhateverTheirCaseAndQuotesAndBlanksAreDropped) {
   folder.WriteFile("language/en.ini",
                    "[FRMMAIN]\r\nCAPTION=  \"My books\"  \r\nn1=Manage\r\nN1_5=Add\r\nbuttonquery = Go \r\n"
-                   "[frmtemplate]\r\nCAPTIONOUTGOADD=Spend\r\n");
+                   "[frmtemplate]\r\nCAPTIONOUTGOADD=Spend\r\n[FrmReport]\r\nCHARTCAPTION=Per day\r\n");
   Start();
   EXPECT_EQ(WindowText(Main().Handle()), "My books");
   EXPECT_EQ(Application().Title(), "My books");
@@ -117,6 +131,11 @@ TEST_F(LanguageFiles, KeysAreFoundWhateverTheirCaseAndQuotesAndBlanksAreDropped)
   Main().N1_2.Click();
   Pump();
   EXPECT_EQ(WindowText(Editor().Handle()), "Spend");
+  // The chart caption stands once, below the empty first title line.
+  EXPECT_EQ(Report().Chart.Title, (std::vector<std::string>{"", "Per day"}));
+  Main().N2_1.Click();
+  Pump();
+  EXPECT_EQ(Report().Chart.Layout().titleLines, (std::vector<std::string>{"", "Per day"}));
 }
 
 TEST_F(LanguageFiles, TheShippedEnglishFileKeepsTheSeparatorAndNamesEverything) {
