@@ -1,5 +1,6 @@
 #include "core/IniFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -117,6 +118,16 @@ int IniFile::ReadInteger(std::string_view section, std::string_view key, int fal
   auto text = Read(section, key);
   if (!text) return fallback;
   return ParseInteger(*text).value_or(fallback);
+}
+
+std::vector<std::string> IniFile::Keys(std::string_view section) const {
+  std::vector<std::string> keys;
+  for (const Line& line : lines_) {
+    if (!line.isKey || !SameText(line.section, section)) continue;
+    const bool known = std::any_of(keys.begin(), keys.end(), [&](const std::string& key) { return SameText(key, line.key); });
+    if (!known) keys.push_back(line.key);
+  }
+  return keys;
 }
 
 void IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {

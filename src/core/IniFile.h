@@ -25,6 +25,9 @@ class IniFile {
   // The default unless the value is a whole integer (decimal, or hex written $1F / 0x1F).
   int ReadInteger(std::string_view section, std::string_view key, int fallback) const;
 
+  // The key names of a section (of every section of that name), in file order, each once.
+  std::vector<std::string> Keys(std::string_view section) const;
+
   // Sets the key, adding the section and key when they do not exist yet.
   void Write(std::string_view section, std::string_view key, std::string_view value);
   std::string Text() const;

@@ -1,47 +1,22 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
 #include "LedgerTestFolder.h"
+#include "native/support/ToolRunner.h"
 
 using ::testing::HasSubstr;
+using zentavo::testing::FileText;
+using zentavo::testing::RunTool;
+using zentavo::testing::ToolResult;
 
 namespace {
-
-struct ToolResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quoted(const std::string& arg) {
-  std::string quoted = "'";
-  for (const char ch : arg) quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-  return quoted + "'";
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 // Runs the built ledgertool as a separate process, as scripts and the distribution do.
 class LedgertoolTest : public ::testing::Test {
  protected:
   ToolResult Run(const std::vector<std::string>& args) {
-    std::string command = Quoted(ZENTAVO_BINARY_DIR "/tools/ledgertool/ledgertool");
-    for (const std::string& arg : args) command += " " + Quoted(arg);
-    const auto out = folder_.Path() / "out.txt";
-    const auto err = folder_.Path() / "err.txt";
-    command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    return RunTool(ZENTAVO_BINARY_DIR "/tools/ledgertool/ledgertool", args, folder_.Path());
   }
   // Runs a command that must succeed and returns its output.
   std::string Ok(const std::vector<std::string>& args) {
@@ -128,7 +103,7 @@ TEST_F(LedgertoolTest, FileErrorsExitWithOneAndCreateNothing) {
   EXPECT_THAT(again.err, HasSubstr("already exists"));
   // The file is encrypted: none of its text is readable without the key.
   Ok({"add", db_, "income", "2024-03-05 08:00:00", "secret category", "1", "secret note"});
-  const std::string bytes = ReadFile(db_);
+  const std::string bytes = FileText(db_);
   EXPECT_EQ(bytes.find("secret"), std::string::npos);
   EXPECT_EQ(bytes.find("SQLite format"), std::string::npos);
 }
