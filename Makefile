@@ -5,7 +5,7 @@ BUILD := $(ROOT)/build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps native win build test test-native test-win dist run screenshots clean
+.PHONY: all deps native win build test test-native test-win dist run screenshots fuzz clean
 
 all: build
 
@@ -45,6 +45,12 @@ dist: build
 
 run: dist
 	scripts/run.sh $(ROOT)/dist/Zentavo $(BUILD)
+
+# libFuzzer runs of the skin package reader, the BMP decoder and the inflater (clang);
+# FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	scripts/fuzz.sh $(BUILD) $(FUZZ_SECONDS)
 
 # Pictures of the windows over a sample ledger, kept under docs/screenshots.
 screenshots: dist
