@@ -175,7 +175,14 @@ class Window {
     } else if (distance == 1) {
       std::memset(to, *from, length);
     } else {
-      for (std::size_t i = 0; i < length; ++i) to[i] = from[i];  // overlapping: repeats a pattern
+      // Overlapping: the last `distance` bytes repeat. Copying from the pattern's start in
+      // ever longer runs (each a whole number of repeats) needs few copies, none overlapping.
+      std::size_t done = 0;
+      while (done < length) {
+        const std::size_t run = std::min(length - done, static_cast<std::size_t>(to + done - from));
+        std::memcpy(to + done, from, run);
+        done += run;
+      }
     }
     pos_ += length;
     if (pos_ > kWindowFlushAt) Flush();
