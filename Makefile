@@ -5,7 +5,7 @@ BUILD := $(ROOT)/build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps native win build test test-native test-win dist run screenshots fuzz clean
+.PHONY: all deps native win build test test-native test-win dist run screenshots skin-sheets fuzz clean
 
 all: build
 
@@ -51,6 +51,10 @@ run: dist
 FUZZ_SECONDS ?= 600
 fuzz: deps
 	scripts/fuzz.sh $(BUILD) $(FUZZ_SECONDS)
+
+# Designer sheets of the default skins, kept under docs/skins.
+skin-sheets: native
+	scripts/skin-sheets.sh $(BUILD)/native/tools/skingen/skingen $(ROOT)/docs/skins
 
 # Pictures of the windows over a sample ledger, kept under docs/screenshots.
 screenshots: dist
