@@ -154,9 +154,18 @@ struct BmpImage {
   }
 };
 
+std::size_t UncompressedStride(const BmpImage& img) {
+  return ((static_cast<std::size_t>(img.width) * img.bits + 31) / 32) * 4;
+}
+
+// Checked before the picture is made, so that a short file claiming a large picture costs
+// no large allocation.
+void CheckUncompressedSize(const BmpImage& img) {
+  if ((img.size - img.pixelOffset) / UncompressedStride(img) < static_cast<std::size_t>(img.height)) Invalid();
+}
+
 void DecodeUncompressed(const BmpImage& img, TBitmap& out) {
-  const std::size_t stride = ((static_cast<std::size_t>(img.width) * img.bits + 31) / 32) * 4;
-  if ((img.size - img.pixelOffset) / stride < static_cast<std::size_t>(img.height)) Invalid();
+  const std::size_t stride = UncompressedStride(img);
   const Channel red(img.masks[0]), green(img.masks[1]), blue(img.masks[2]);
   for (int row = 0; row < img.height; ++row) {
     const std::uint8_t* src = img.data + img.pixelOffset + static_cast<std::size_t>(row) * stride;
@@ -283,8 +292,10 @@ void TBitmap::SetTransparentColor(TColor colour) {
 void TBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
   BmpImage img;
   img.Parse(data, size);
+  const bool rle = img.compression == kBiRle4 || img.compression == kBiRle8;
+  if (!rle) CheckUncompressedSize(img);
   TBitmap decoded(img.width, img.height);
-  if (img.compression == kBiRle4 || img.compression == kBiRle8) {
+  if (rle) {
     DecodeRle(img, decoded);
   } else {
     DecodeUncompressed(img, decoded);
