@@ -88,6 +88,24 @@ class BitReader {
     }
     SlowRefill();
   }
+  // Fills the bit buffer to at least 56 bits where the input allows: one load of eight
+  // bytes, of which the whole ones that fit are taken. The bits above the count then hold
+  // the following input bytes, which the next load writes over with the same values.
+  void Need56() {
+    if (bitCount_ >= 56) return;
+    if (end_ - pos_ >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, buffer_ + pos_, 8);
+      if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+      bits_ |= word << bitCount_;
+      const int bytes = (63 - bitCount_) >> 3;
+      pos_ += static_cast<std::size_t>(bytes);
+      bitCount_ += bytes * 8;
+      return;
+    }
+    SlowRefill();
+  }
+  int Available() const { return bitCount_; }
   std::uint32_t Peek() const { return static_cast<std::uint32_t>(bits_); }
   void Drop(int n) {
     bits_ >>= n;
@@ -231,13 +249,15 @@ inline std::uint32_t Decode(BitReader& in, const THuffmanTree& tree) {
 
 void InflateCodes(BitReader& in, Window& out, const THuffmanTree& literals, const THuffmanTree& distances) {
   for (;;) {
-    in.Need32();
-    const std::uint32_t entry = Decode(in, literals);
-    const std::uint32_t symbol = entry & 0xFFFF;
-    if (symbol < 256) {
-      out.Put(static_cast<std::uint8_t>(symbol));
-      continue;
+    in.Need56();
+    std::uint32_t entry = Decode(in, literals);
+    // Runs of literals: a refill only when fewer bits remain than the longest code.
+    while ((entry & 0xFFFF) < 256) {
+      out.Put(static_cast<std::uint8_t>(entry));
+      if (in.Available() < 15) in.Need56();
+      entry = Decode(in, literals);
     }
+    const std::uint32_t symbol = entry & 0xFFFF;
     if (symbol == 256) return;
     if (symbol > 285) throw Damaged{};
     const int lengthExtra = entry >> 24;
