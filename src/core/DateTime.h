@@ -14,6 +14,9 @@ struct DateTimeParts {
 };
 
 // Throws zentavo::Error for a date outside 0001-01-01..9999-12-31 or an impossible time.
+// The local date and time now, to the millisecond.
+TDateTime LocalNow();
+
 TDateTime EncodeDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
                          int millisecond = 0);
 // Milliseconds are rounded to the nearest, so every encoded value decodes to its parts.

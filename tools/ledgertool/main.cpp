@@ -1,6 +1,5 @@
 // ledgertool: the ledger from the command line, through the program's own store, statement,
 // totals and period code.
-#include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -17,21 +16,9 @@
 
 namespace {
 
-zentavo::TDateTime LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return zentavo::EncodeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                                 local.tm_min, local.tm_sec);
-}
-
 int Run(const std::vector<std::string>& args) {
   std::ios::sync_with_stdio(false);
-  return zentavo::RunLedgerTool(args, std::cout, std::cerr, LocalNow);
+  return zentavo::RunLedgerTool(args, std::cout, std::cerr, zentavo::LocalNow);
 }
 
 }  // namespace

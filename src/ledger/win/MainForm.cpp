@@ -61,12 +61,7 @@ TfrmMain::TfrmMain(TComponent* owner, TfrmCommon& common)
       labelTotal(MakeNamed<TLabel>("labelTotal")),
       common_(common) {
   SetName("frmMain");
-  Now = [] {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return EncodeDateTime(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond,
-                          now.wMilliseconds);
-  };
+  Now = LocalNow;
   BorderStyle = TFormBorderStyle::bsSingle;
   BorderIcons = biSystemMenu | biMinimize;
   SetCaption("Zentavo");

@@ -39,12 +39,7 @@ TfrmReport::TfrmReport(TComponent* owner, LedgerStore& ledger)
       actionReportViewPie(MakeNamed<TAction>("actionReportViewPie")),
       ledger_(ledger) {
   SetName("frmReport");
-  Now = [] {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return EncodeDateTime(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond,
-                          now.wMilliseconds);
-  };
+  Now = LocalNow;
   BorderStyle = TFormBorderStyle::bsDialog;
   BorderIcons = biSystemMenu;
   BuildControls();

@@ -15,27 +15,13 @@
 #include "framework/win/WideText.h"
 #include "ledger/win/MainForm.h"
 #include "ledger/win/TemplateForm.h"
-#include "win/support/ProgramFolder.h"
+#include "win/support/RunningProgram.h"
 
 namespace zentavo::testing {
 
-class EditorWindows : public ::testing::Test {
+class EditorWindows : public RunningProgram {
  protected:
-  void SetUp() override {
-    Application().Initialize();
-    folder.CreateLedgerFile();
-  }
-  void TearDown() override { windows.reset(); }
-
-  // Starts the windows with "now" fixed to 2024-03-31 10:00 and shows the main window.
-  void Open() {
-    windows = std::make_unique<ProgramWindows>(folder.Folder());
-    Main().Now = [] { return EncodeDateTime(2024, 3, 31, 10, 0, 0); };
-    Main().Show();
-    Pump();
-  }
-  TfrmMain& Main() { return windows->Main(); }
-  TfrmTemplate& Editor() { return windows->Editor(); }
+  void Open() { Start(); }
 
   // Typing, one WM_CHAR per character, as the keyboard would deliver them.
   static void Type(HWND window, const std::wstring& keys) {
@@ -94,9 +80,6 @@ class EditorWindows : public ::testing::Test {
     TypeCategory(category);
     Click(Editor().buttonOK);
   }
-
-  ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
-  std::unique_ptr<ProgramWindows> windows;
 };
 
 }  // namespace zentavo::testing

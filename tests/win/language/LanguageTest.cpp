@@ -13,32 +13,17 @@
 #include "ledger/win/MainForm.h"
 #include "ledger/win/TemplateForm.h"
 #include "report/win/ReportForm.h"
-#include "win/support/ProgramFolder.h"
+#include "win/support/RunningProgram.h"
 
 namespace zentavo::testing {
 namespace {
 
-class LanguageFiles : public ::testing::Test {
+class LanguageFiles : public RunningProgram {
  protected:
-  void SetUp() override {
-    Application().Initialize();
-    folder.CreateLedgerFile();
-  }
-  void TearDown() override { windows.reset(); }
-
-  void Start() {
-    windows = std::make_unique<ProgramWindows>(folder.Folder());
-    Main().Now = [] { return EncodeDateTime(2024, 3, 31, 10, 0, 0); };
-    Main().Show();
-    Pump();
-  }
   void StartWithLanguage(const std::string& value) {
     folder.WriteFile("config.ini", "[common]\r\nlanguage=" + value + "\r\n");
     Start();
   }
-  TfrmMain& Main() { return windows->Main(); }
-  TfrmTemplate& Editor() { return windows->Editor(); }
-  TfrmReport& Report() { return windows->Report(); }
 
   // What the window system shows, not what the components hold.
   static std::string MenuText(HMENU menu, int position) {
@@ -66,9 +51,6 @@ class LanguageFiles : public ::testing::Test {
     return Narrow(text);
   }
   HMENU ManageMenu() { return GetSubMenu(GetMenu(Main().Handle()), 0); }
-
-  ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
-  std::unique_ptr<ProgramWindows> windows;
 };
 
 TEST_F(LanguageFiles, WithoutTheFileEveryTranslatedTextIsEmptyButTheFixedOnesStay) {

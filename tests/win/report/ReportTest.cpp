@@ -10,28 +10,13 @@
 #include "framework/win/Handles.h"
 #include "ledger/win/MainForm.h"
 #include "report/win/ReportForm.h"
-#include "win/support/ProgramFolder.h"
+#include "win/support/RunningProgram.h"
 
 namespace zentavo::testing {
 namespace {
 
-class StatisticsWindow : public ::testing::Test {
+class StatisticsWindow : public RunningProgram {
  protected:
-  void SetUp() override {
-    Application().Initialize();
-    folder.CreateLedgerFile();
-  }
-  void TearDown() override { windows.reset(); }
-
-  void Start() {
-    windows = std::make_unique<ProgramWindows>(folder.Folder());
-    Main().Now = [] { return EncodeDateTime(2024, 3, 31, 10, 0, 0); };
-    Report().Now = Main().Now;
-    Main().Show();
-    Pump();
-  }
-  TfrmMain& Main() { return windows->Main(); }
-  TfrmReport& Report() { return windows->Report(); }
   const ChartSeries* Active() { return Report().Chart.ActiveSeries(); }
 
   // The chart as drawn, in a bitmap of its own.
@@ -49,9 +34,6 @@ class StatisticsWindow : public ::testing::Test {
     chart.PaintTo(picture.dc.get());
     return picture;
   }
-
-  ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
-  std::unique_ptr<ProgramWindows> windows;
 };
 
 TEST_F(StatisticsWindow, OpensOnTheMainWindowsPeriodAndEntryAndQueriesAtOnce) {
