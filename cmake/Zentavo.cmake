@@ -40,3 +40,17 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
   # Windows executables run under Wine in this build's own prefix, kept across runs.
   set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/scripts/wine-run.sh;${CMAKE_BINARY_DIR}/wineprefix")
 endif()
+
+# A test suite that runs a built tool needs the tool built first. Tools are read before the
+# test suites exist, so the dependency is added once the whole tree has been read. (The
+# values are written into the deferred call, which would otherwise read them too late.)
+function(zentavo_tests_use_tool suite tool)
+  cmake_language(EVAL CODE
+    "cmake_language(DEFER DIRECTORY \"${CMAKE_SOURCE_DIR}\" CALL zentavo_add_tool_dependency ${suite} ${tool})")
+endfunction()
+
+function(zentavo_add_tool_dependency suite tool)
+  if(TARGET ${suite} AND TARGET ${tool})
+    add_dependencies(${suite} ${tool})
+  endif()
+endfunction()

@@ -21,50 +21,42 @@ ChartSize MarkSize(const ChartTextMeasure& measure, const std::string& text) {
   return ChartSize{size.cx + 2 * kMarkPadding + 2, size.cy + 2 * kMarkPadding};
 }
 
-// Places marks one after another so that none covers one placed before it.
+// Places the marks of the bar and line views, left to right, so that none covers one
+// placed before it.
 class MarkPlacer {
  public:
   explicit MarkPlacer(const ChartBox& bounds) : bounds_(bounds) {}
 
-  // Moves `box` by (dx, dy) steps until it covers no placed mark or would leave the
-  // bounds; returns how far it moved.
-  ChartXY Place(ChartBox& box, int dx, int dy) {
-    ChartXY moved;
+  // Moves `box` up (direction -1) or down (+1) past every placed mark it covers, as long as
+  // it stays inside the bounds; returns how far it moved.
+  int Place(ChartBox& box, int direction) {
+    widest_ = std::max(widest_, box.Width());
+    int moved = 0;
     while (const ChartBox* covered = FirstCovered(box)) {
-      // Step just past the covered box.
-      const int stepX = dx > 0 ? covered->right - box.left + 2 : dx < 0 ? covered->left - box.right - 2 : 0;
-      const int stepY = dy > 0 ? covered->bottom - box.top + 2 : dy < 0 ? covered->top - box.bottom - 2 : 0;
-      ChartBox next{box.left + stepX, box.top + stepY, box.right + stepX, box.bottom + stepY};
-      if (next.top < bounds_.top || next.bottom > bounds_.bottom || next.left < bounds_.left ||
-          next.right > bounds_.right || (stepX == 0 && stepY == 0)) {
-        break;
-      }
-      box = next;
-      moved.x += stepX;
-      moved.y += stepY;
+      const int step = direction > 0 ? covered->bottom - box.top + 2 : covered->top - box.bottom - 2;
+      if (box.top + step < bounds_.top || box.bottom + step > bounds_.bottom) break;
+      box.top += step;
+      box.bottom += step;
+      moved += step;
     }
     placed_.push_back(box);
     return moved;
   }
 
  private:
-  // Marks are placed left to right in the bar and line views, so only the recent ones can
-  // reach a new box; the scan stops once the placed boxes lie well to its left.
+  // Only the recent marks can reach a new box; the scan stops once the placed boxes lie
+  // further to its left than the widest mark.
   const ChartBox* FirstCovered(const ChartBox& box) const {
     for (auto it = placed_.rbegin(); it != placed_.rend(); ++it) {
       if (it->Intersects(box)) return &*it;
-      if (ordered_ && it->right + widest_ < box.left) break;
+      if (it->right + widest_ < box.left) break;
     }
     return nullptr;
   }
 
- public:
-  bool ordered_ = false;  // boxes arrive in increasing x
-  int widest_ = 0;
-
- private:
   ChartBox bounds_;
   std::vector<ChartBox> placed_;
+  int widest_ = 0;
 };
 
 struct ValueScale {
@@ -124,7 +116,6 @@ void LayoutColumns(ChartLayout& layout, const std::vector<ChartPoint>& points, c
   const int zero = scale.Y(0);
   const double slot = static_cast<double>(plot.Width()) / static_cast<double>(points.size());
   MarkPlacer placer(area);
-  placer.ordered_ = true;
   ChartXY previous;
   for (size_t i = 0; i < points.size(); ++i) {
     const ChartPoint& point = points[i];
@@ -148,13 +139,12 @@ void LayoutColumns(ChartLayout& layout, const std::vector<ChartPoint>& points, c
     ChartMark mark;
     mark.text = ChartValueText(point.value, symbols);
     const ChartSize size = MarkSize(measure, mark.text);
-    placer.widest_ = std::max(placer.widest_, size.cx);
     const bool down = point.value < 0;
     const int lineEnd = down ? anchor.y + markLine : anchor.y - markLine;
     mark.box = BoxAt(anchor.x - size.cx / 2, down ? lineEnd : lineEnd - size.cy, size);
-    const ChartXY moved = placer.Place(mark.box, 0, down ? 1 : -1);
+    const int moved = placer.Place(mark.box, down ? 1 : -1);
     mark.from = anchor;
-    mark.to = ChartXY{anchor.x, lineEnd + moved.y};
+    mark.to = ChartXY{anchor.x, lineEnd + moved};
     layout.marks.push_back(std::move(mark));
   }
 }

@@ -74,12 +74,8 @@ TBitmap TitlePiece(const SkinStyle& s, int width, bool leftEnd, bool rightEnd) {
   p.Fill(0, 0, width, 1, s.frame);
   if (leftEnd) p.Fill(0, 0, 1, s.titleHeight, s.frame);
   if (rightEnd) p.Fill(width - 1, 0, width, s.titleHeight, s.frame);
-  if (s.corner > 0) {
-    TBitmap& b = bitmap;
-    SkinPainter cut(b);
-    if (leftEnd) cut.CutCorners(0, 0, 2 * s.corner + 2, s.titleHeight, s.corner, true, false, kTrans);
-    if (rightEnd) cut.CutCorners(width - 2 * s.corner - 2, 0, width, s.titleHeight, s.corner, true, false, kTrans);
-  }
+  if (leftEnd) p.CutCorners(0, 0, 2 * s.corner + 2, s.titleHeight, s.corner, true, false, kTrans);
+  if (rightEnd) p.CutCorners(width - 2 * s.corner - 2, 0, width, s.titleHeight, s.corner, true, false, kTrans);
   return bitmap;
 }
 
@@ -121,7 +117,7 @@ void DrawGlyph(SkinPainter& p, Glyph glyph, int x0, int y0, int size, TColor ink
     case Glyph::kRestore:
       p.Frame(a + 2, top, b + 1, bottom - 1, ink);
       p.Fill(a + 2, top, b + 1, top + 2, ink);
-      p.Fill(a, top + 3, b - 1, bottom + 1, MixColor(ink, ink, 0));
+      p.Fill(a, top + 3, b - 1, bottom + 1, ink);
       p.Frame(a, top + 3, b - 1, bottom + 1, ink);
       break;
     case Glyph::kMinimize:

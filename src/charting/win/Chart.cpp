@@ -18,8 +18,6 @@ constexpr COLORREF kMarkInk = RGB(0, 0, 0);
 constexpr int kOutlinedBarWidth = 4;
 constexpr size_t kOutlinedSliceCount = 64;
 
-COLORREF Rgb(TColor color) { return static_cast<COLORREF>(color) & 0xFFFFFF; }
-
 std::vector<POINT> ToPoints(std::initializer_list<ChartXY> points) {
   std::vector<POINT> result;
   for (const ChartXY& point : points) result.push_back(POINT{point.x, point.y});
@@ -42,8 +40,8 @@ class GdiCache {
   }
   // Selects a fill and, when outlined, a pen of its darker shade.
   void Select(HDC dc, TColor fill, bool outlined) {
-    SelectObject(dc, Brush(Rgb(fill)));
-    SelectObject(dc, outlined ? Pen(Rgb(ShadeColor(fill, 0.5))) : GetStockObject(NULL_PEN));
+    SelectObject(dc, Brush(ColorToRGB(fill)));
+    SelectObject(dc, outlined ? Pen(ColorToRGB(ShadeColor(fill, 0.5))) : GetStockObject(NULL_PEN));
   }
 
  private:
@@ -81,7 +79,7 @@ void DrawLine(HDC dc, GdiCache& gdi, const ChartLayout& layout) {
     const ChartXY a = segment.from, b = segment.to;
     FillPolygon(dc, gdi, ToPoints({a, b, {b.x + d.x, b.y + d.y}, {a.x + d.x, a.y + d.y}}),
                 ShadeColor(segment.color, 0.75), false);
-    SelectObject(dc, gdi.Pen(Rgb(segment.color), 2));
+    SelectObject(dc, gdi.Pen(ColorToRGB(segment.color), 2));
     MoveToEx(dc, a.x, a.y, nullptr);
     LineTo(dc, b.x, b.y);
   }

@@ -1,7 +1,5 @@
 #include "report/win/ReportForm.h"
 
-#include <windows.h>
-
 #include "core/Period.h"
 #include "framework/win/Application.h"
 #include "ledger/LedgerStore.h"

@@ -18,6 +18,12 @@ namespace {
 class StatisticsWindow : public RunningProgram {
  protected:
   const ChartSeries* Active() { return Report().Chart.ActiveSeries(); }
+  // Picks a period entry as the user does: the box reports the change to its parent.
+  void ChoosePeriod(int index) {
+    Report().comboBoxTime.SetItemIndex(index);
+    SendMessageW(Report().groupBoxTime.Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Report().comboBoxTime.Handle()));
+  }
 
   // The chart as drawn, in a bitmap of its own.
   struct Picture {
@@ -113,9 +119,7 @@ TEST_F(StatisticsWindow, EditingADateSelectsEntryZeroWithoutQueryingAndPresetsQu
   EXPECT_EQ(Active()->Points().size(), 2u);
 
   // Entry 7 (all) queries at once, from 1900 to 3000.
-  Report().comboBoxTime.SetItemIndex(7);
-  SendMessageW(Report().groupBoxTime.Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(Report().comboBoxTime.Handle()));
+  ChoosePeriod(7);
   EXPECT_EQ(FormatDateTime(Report().datePickerStart.DateTime()), "1900-01-01 00:00:00");
   EXPECT_EQ(FormatDateTime(Report().datePickerStop.DateTime()), "3000-01-01 00:00:00");
   EXPECT_EQ(Active()->Points().size(), 3u);
@@ -143,9 +147,7 @@ TEST_F(StatisticsWindow, TheChartDrawsRedFirstBarsYellowMarksAndOnlyTheTitleWhen
   EXPECT_EQ(picture.At(mark.left, mark.top), RGB(0, 0, 0));  // the frame
 
   // An empty period: nothing but the title.
-  Report().comboBoxTime.SetItemIndex(6);
-  SendMessageW(Report().groupBoxTime.Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(Report().comboBoxTime.Handle()));
+  ChoosePeriod(6);
   layout = Report().Chart.Layout();
   EXPECT_TRUE(layout.bars.empty() && layout.marks.empty());
   picture = Draw();
