@@ -26,9 +26,9 @@ TDateTime LocalNow() {
 namespace {
 
 constexpr std::int64_t kMsPerDay = 86'400'000;
-// OLE day 0 (1899-12-30) counted from 1970-01-01, the epoch of the civil-date algorithms.
+// Day 0 (1899-12-30) counted from 1970-01-01, the epoch of the civil-date algorithms.
 constexpr std::int64_t kOleEpochInUnixDays = -25'569;
-// OLE day numbers of 0001-01-01 and 9999-12-31, the years that we encode and decode.
+// Day numbers of 0001-01-01 and 9999-12-31, the years that we encode and decode.
 constexpr double kFirstDay = -693'593.0;
 constexpr double kLastDay = 2'958'465.0;
 
@@ -60,7 +60,7 @@ bool IsValidTime(int hour, int minute, int second, int millisecond) {
          millisecond >= 0 && millisecond < 1000;
 }
 
-// Joins a whole day number and a time of day in milliseconds the OLE way: before day 0 the
+// Joins a whole day number and a time of day in milliseconds: before day 0 the
 // time is subtracted, so that the magnitude of the fraction stays the time of day.
 TDateTime Join(double day, std::int64_t msOfDay) {
   const double time = static_cast<double>(msOfDay) / static_cast<double>(kMsPerDay);

@@ -4,9 +4,9 @@
 
 namespace zentavo {
 
-// An instant as an OLE date: whole days since 1899-12-30, the fraction is the time of day.
+// An instant as a day number: whole days since 1899-12-30, the fraction is the time of day.
 // Before 1899-12-30 the value is negative and the magnitude of the fraction is still the
-// time of day (1899-12-29 06:00 is -1.25), as OLE and Delphi have it.
+// time of day (1899-12-29 06:00 is -1.25), as stored instants and the ledger's clock have it.
 using TDateTime = double;
 
 struct DateTimeParts {

@@ -29,7 +29,7 @@ void RoundToDecimals(DecimalDigits& number, int decimals);
 std::string IntegerDigits(const DecimalDigits& number);
 std::string FractionDigits(const DecimalDigits& number);
 
-// "NAN", "INF" or "-INF", the texts Delphi's formatting gives for values that are no number.
+// "NAN", "INF" or "-INF": the texts every number format gives for values that are no number.
 std::string NonFiniteText(double value);
 
 }  // namespace zentavo

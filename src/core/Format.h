@@ -9,7 +9,7 @@
 namespace zentavo {
 
 // One argument of Format: a text, an integer or a floating-point number. Booleans and
-// single characters are refused at compile time (Delphi's Format takes neither for %s/%d).
+// single characters are refused at compile time: neither is a text for %s nor an integer for %d.
 class FormatArg {
  public:
   FormatArg(const char* text) : value_(std::string(text)) {}
@@ -32,7 +32,7 @@ class FormatArg {
   std::variant<std::string, std::int64_t, double> value_;
 };
 
-// Delphi's Format for the placeholders the program's texts use:
+// Formats the placeholders the program's texts use:
 //   %s a text, %d an integer, %f a number in fixed notation (2 decimals unless a precision
 //   says otherwise, rounded like FormatAmount), %% a percent sign;
 //   each as "%" [index ":"] ["-"] [width] ["." precision] type: the index picks the

@@ -11,7 +11,7 @@
 namespace zentavo {
 namespace {
 
-// Delphi's FloatToStr precision.
+// The general form shows at most this many significant digits.
 constexpr int kGeneralDigits = 15;
 
 bool IsDigit(char c) {

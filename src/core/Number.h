@@ -8,7 +8,7 @@ namespace zentavo {
 // the double (see core/Decimal.h), so 12.345 rounds like the digits 12.345 and not like the
 // binary value just below them.
 
-// The general form of Delphi's FloatToStr: at most 15 significant digits, no trailing
+// The general form of a number: at most 15 significant digits, no trailing
 // zeros, a decimal point only when needed, no grouping; scientific notation only when the
 // rounded magnitude is >= 1e15 or below 1e-5 (not zero), written like "1E15", "1.5E-6",
 // "-1.23456789012346E20". 0 → "0", 0.1+0.2 → "0.3". NaN and infinities give "NAN", "INF",
@@ -32,7 +32,7 @@ struct NumberSymbols {
   std::string group = ",";
 };
 
-// Delphi's FormatFloat patterns: "0" a digit always shown, "#" a digit shown when
+// Number patterns: "0" a digit always shown, "#" a digit shown when
 // significant, "." the decimal point, "," anywhere before it turns on thousands groups,
 // text in '…' or "…" and every other character copied literally; up to three sections
 // "positive;negative;zero" (the negative section prints the magnitude, it adds no sign).

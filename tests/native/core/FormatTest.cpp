@@ -85,7 +85,7 @@ TEST(Format, FillsTextIntegerAndNumberPlaceholders) {
   EXPECT_EQ(Format("中文 %s", {"文本"}), "中文 文本");
 }
 
-TEST(Format, TakesIndexWidthAndPrecisionLikeDelphi) {
+TEST(Format, TakesIndexWidthAndPrecision) {
   EXPECT_EQ(Format("%1:s %0:s %s", {"a", "b", "c"}), "b a b");
   EXPECT_EQ(Format("[%5d]", {42}), "[   42]");
   EXPECT_EQ(Format("[%-5d]", {42}), "[42   ]");

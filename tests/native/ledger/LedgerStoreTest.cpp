@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -318,12 +319,44 @@ TEST_F(LedgerConnectFailureTest, ALockedFileFailsAfterAShortWait) {
   EXPECT_TRUE(store.LoadEntries(PeriodQuery(kAll)).empty());
 }
 
+namespace {
+
+// The connect error of a ledger as an ordinary user sees it. Root writes any file, so for
+// root the connection is tried in a child process that has given up its rights.
+std::string ConnectErrorAsOrdinaryUser(const std::string& path) {
+  auto connectError = [&] {
+    LedgerStore store;
+    std::string error = ErrorOf([&] { store.ConnectLedger(path, std::chrono::milliseconds(100)); });
+    return store.Connected() ? "connected" : error;
+  };
+  if (geteuid() != 0) return connectError();
+  int channel[2];
+  if (pipe(channel) != 0) return "no pipe";
+  const pid_t child = fork();
+  if (child == 0) {
+    close(channel[0]);
+    constexpr uid_t kNobody = 65534;
+    const std::string error = setgid(kNobody) == 0 && setuid(kNobody) == 0 ? connectError() : "cannot drop rights";
+    ssize_t written = write(channel[1], error.data(), error.size());
+    _exit(written == static_cast<ssize_t>(error.size()) ? 0 : 1);
+  }
+  close(channel[1]);
+  std::string error;
+  char buffer[512];
+  for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;) error.append(buffer, static_cast<size_t>(got));
+  close(channel[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return error;
+}
+
+}  // namespace
+
 TEST_F(LedgerConnectFailureTest, AReadOnlyFileIsRefused) {
   CreateLedger(path_);
-  std::filesystem::permissions(path_,
-                               std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
-  if (access(path_.c_str(), W_OK) == 0) GTEST_SKIP() << "this user can write read-only files (root)";
-  ExpectConnectError("Ledger database '" + path_ + "' is read-only; it cannot be changed");
+  using std::filesystem::perms;
+  std::filesystem::permissions(path_, perms::owner_read | perms::group_read | perms::others_read);
+  EXPECT_EQ(ConnectErrorAsOrdinaryUser(path_), "Ledger database '" + path_ + "' is read-only; it cannot be changed");
 }
 
 TEST_F(LedgerConnectFailureTest, CreateRefusesAnExistingFile) {
