@@ -22,9 +22,25 @@ void TComponent::DestroyComponents() {
   while (!components_.empty()) {
     std::unique_ptr<TComponent> last = std::move(components_.back());
     components_.pop_back();
+    last->BeforeDestruction();
     NotifyAll(last.get(), TOperation::opRemove);
     last.reset();
   }
+}
+
+void TComponent::BeforeDestruction() {
+  if (HasState(csDestroying)) return;
+  state_ |= csDestroying;
+  // By index: a component's teardown may free others of this owner.
+  for (size_t i = components_.size(); i-- > 0;) {
+    if (i < components_.size()) components_[i]->BeforeDestruction();
+  }
+}
+
+void TComponentDeleter::operator()(TComponent* component) const {
+  if (!component) return;
+  component->BeforeDestruction();
+  delete component;
 }
 
 bool TComponent::InheritsFrom(std::string_view className) const {

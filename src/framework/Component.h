@@ -81,8 +81,16 @@ class TComponent {
   unsigned ComponentState() const { return state_; }
   bool HasState(TComponentStateFlag flag) const { return (state_ & flag) != 0; }
 
-  // Frees every owned component now, in reverse creation order.
+  // Frees every owned component now, in reverse creation order; each one runs its
+  // teardown phase before it is deleted.
   void DestroyComponents();
+
+  // The teardown phase, run while the whole object is still alive (derived parts
+  // included): marks it destroying, tells the components it owns, and lets derived
+  // classes release what must go before their destructors run (a window, whose
+  // WM_DESTROY the derived handlers still see). Runs once; owners call it before
+  // deleting a component, and ComponentPtr does for components without an owner.
+  virtual void BeforeDestruction();
 
   // Runs Loaded on this component and everything it owns, once its owner has built them.
   void FinishLoading();
@@ -103,5 +111,17 @@ class TComponent {
   std::string name_;
   unsigned state_ = 0;
 };
+
+// Deletes a component that has no owner through its teardown phase, as an owner would.
+struct TComponentDeleter {
+  void operator()(TComponent* component) const;
+};
+template <class T>
+using ComponentPtr = std::unique_ptr<T, TComponentDeleter>;
+
+template <class T, class... Args>
+ComponentPtr<T> MakeComponent(Args&&... args) {
+  return ComponentPtr<T>(new T(std::forward<Args>(args)...));
+}
 
 }  // namespace zentavo

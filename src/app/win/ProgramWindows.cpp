@@ -1,5 +1,6 @@
 #include "app/win/ProgramWindows.h"
 
+#include "app/ProgramName.h"
 #include "app/win/CommonForm.h"
 #include "framework/win/Application.h"
 #include "ledger/win/MainForm.h"
@@ -10,10 +11,11 @@
 namespace zentavo {
 
 ProgramWindows::ProgramWindows(const std::string& programFolder) {
-  common_ = std::make_unique<TfrmCommon>(nullptr, programFolder);
+  // Errors of the first steps are shown before the language file has named the program.
+  Application().SetTitle(kProgramName);
+  common_ = MakeComponent<TfrmCommon>(nullptr, programFolder);
   SetCommonForm(common_.get());
   main_ = &Application().CreateForm<TfrmMain>(*common_);
-  Application().SetTitle(main_->Caption());
   editor_ = &Application().CreateForm<TfrmTemplate>(*main_, *common_);
   report_ = &Application().CreateForm<TfrmReport>(main_->Ledger());
   Wire();

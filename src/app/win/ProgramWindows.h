@@ -2,6 +2,8 @@
 #include <memory>
 #include <string>
 
+#include "framework/Component.h"
+
 namespace zentavo {
 
 class TfrmCommon;
@@ -27,7 +29,7 @@ class ProgramWindows {
 
  private:
   void Wire();
-  std::unique_ptr<TfrmCommon> common_;
+  ComponentPtr<TfrmCommon> common_;
   TfrmMain* main_ = nullptr;  // owned by the application object
   TfrmTemplate* editor_ = nullptr;  // likewise
   TfrmReport* report_ = nullptr;     // likewise

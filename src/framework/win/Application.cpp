@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "framework/win/Form.h"
 #include "framework/win/WideText.h"
 
@@ -46,12 +48,32 @@ void TApplication::Run() {
   terminated_ = true;
 }
 
-bool TApplication::DispatchOne(MSG& message) {
-  for (auto& [id, listener] : listeners_) {
-    if (listener(message)) return true;
+// Listeners may add or remove listeners (themselves included) while they run: each one
+// is kept alive by its own reference for its call, one removed meanwhile is not called,
+// and one added meanwhile sees the next message.
+bool TApplication::NotifyListeners(MSG& message) {
+  if (listeners_.empty()) return false;
+  const std::vector<Listener> snapshot = listeners_;
+  for (const Listener& entry : snapshot) {
+    const bool stillThere = std::any_of(listeners_.begin(), listeners_.end(),
+                                        [&](const Listener& current) { return current.id == entry.id; });
+    if (stillThere && (*entry.listener)(message)) return true;
   }
-  // Tab, Enter and Esc move between controls and press the form's default and cancel
-  // buttons, as in dialogs.
+  return false;
+}
+
+// Key-downs and characters go first through the focused control's own message path,
+// which hands dialog keys and accelerators to its form (CM_DIALOGKEY, CM_DIALOGCHAR).
+bool TApplication::OfferKeyToControl(const MSG& message) {
+  if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_SYSCHAR) return false;
+  TWinControl* control = TWinControl::FindControl(message.hwnd);
+  return control && control->Perform(CN_BASE + message.message, message.wParam, message.lParam) != 0;
+}
+
+bool TApplication::DispatchOne(MSG& message) {
+  if (NotifyListeners(message)) return true;
+  if (OfferKeyToControl(message)) return true;
+  // Tab and the arrow keys move between controls, as in dialogs.
   if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && message.hwnd) {
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (dynamic_cast<TForm*>(TWinControl::FromHandle(root)) && IsDialogMessageW(root, &message)) return true;
@@ -88,12 +110,12 @@ bool TApplication::ProcessMessagesUntil(const std::function<bool()>& condition, 
 }
 
 int TApplication::AddOnMessage(MessageListener listener) {
-  listeners_.emplace_back(nextListenerId_, std::move(listener));
+  listeners_.push_back({nextListenerId_, std::make_shared<const MessageListener>(std::move(listener))});
   return nextListenerId_++;
 }
 
 void TApplication::RemoveOnMessage(int id) {
-  std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
+  std::erase_if(listeners_, [id](const Listener& entry) { return entry.id == id; });
 }
 
 int TApplication::ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {

@@ -49,7 +49,7 @@ class TApplication : public TComponent {
   void SetTitle(const std::string& title);
 
   // Listeners see every message the loop takes before it is dispatched; a listener that
-  // returns true has handled it.
+  // returns true has handled it. Adding and removing is safe while listeners run.
   using MessageListener = std::function<bool(MSG& message)>;
   int AddOnMessage(MessageListener listener);
   void RemoveOnMessage(int id);
@@ -67,13 +67,19 @@ class TApplication : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  struct Listener {
+    int id;
+    std::shared_ptr<const MessageListener> listener;
+  };
   void RegisterForm(TForm& form);
   bool DispatchOne(MSG& message);
+  bool NotifyListeners(MSG& message);
+  bool OfferKeyToControl(const MSG& message);
 
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
   std::string title_;
-  std::vector<std::pair<int, MessageListener>> listeners_;
+  std::vector<Listener> listeners_;
   int nextListenerId_ = 1;
 };
 

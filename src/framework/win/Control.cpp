@@ -130,7 +130,14 @@ void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
-void TGraphicControl::Invalidate() { TControl::Invalidate(); }
+void TGraphicControl::Invalidate() {
+  if (parent_ && parent_->HandleAllocated()) parent_->InvalidateGraphicArea(bounds_);
+}
+
+void TGraphicControl::SetBounds(int left, int top, int width, int height) {
+  Invalidate();  // the old area
+  TControl::SetBounds(left, top, width, height);
+}
 
 void TGraphicControl::WndProc(TMessage& message) {
   switch (message.Msg) {
@@ -185,14 +192,29 @@ TWinControl* TWinControl::FromHandle(HWND window) {
   return static_cast<TWinControl*>(GetPropW(window, kSelfProperty));
 }
 
+TWinControl* TWinControl::FindControl(HWND window) {
+  // Parents only, never owners: a foreign dialog owned by a form is not part of it.
+  for (; window; window = GetAncestor(window, GA_PARENT)) {
+    if (TWinControl* control = FromHandle(window)) return control;
+    if (!(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return nullptr;
+}
+
 HWND TWinControl::Handle() {
-  if (!handle_) CreateWnd();
+  if (!handle_ && !HasState(csDestroying)) CreateWnd();
   return handle_;
 }
 
 void TWinControl::DestroyHandle() {
   if (handle_) DestroyWindow(handle_);  // WM_NCDESTROY unbinds and clears handle_
   handle_ = nullptr;
+}
+
+void TWinControl::BeforeDestruction() {
+  if (HasState(csDestroying)) return;
+  TControl::BeforeDestruction();
+  DestroyHandle();
 }
 
 void TWinControl::InsertControl(TControl* control) {
@@ -304,6 +326,71 @@ void TWinControl::Invalidate() {
   if (handle_) InvalidateRect(handle_, nullptr, TRUE);
 }
 
+void TWinControl::InvalidateGraphicArea(const RECT& area) {
+  if (!handle_ || IsRectEmpty(&area)) return;
+  staleGraphicAreas_.push_back(area);
+  InvalidateRect(handle_, &area, TRUE);
+}
+
+// Our own window classes erase their whole background; a native control that holds
+// window-less children (a group box) paints only its own parts, so their old areas are
+// erased here before it paints.
+void TWinControl::EraseStaleGraphicAreas() {
+  if (staleGraphicAreas_.empty()) return;
+  std::vector<RECT> areas;
+  areas.swap(staleGraphicAreas_);
+  if (defaultProc_ == DefWindowProcW) return;
+  WindowDc dc(handle_);
+  for (const RECT& area : areas) FillRect(dc.get(), &area, BackgroundBrush());
+}
+
+LRESULT TWinControl::Broadcast(TMessage& message) {
+  // A copy: an answer may add or remove controls.
+  const std::vector<TControl*> children = controls_;
+  for (TControl* child : children) {
+    if (std::find(controls_.begin(), controls_.end(), child) == controls_.end()) continue;
+    if (LRESULT result = child->Perform(message.Msg, message.WParam, message.LParam)) return result;
+  }
+  return 0;
+}
+
+TWinControl* TWinControl::RootControl() {
+  TWinControl* root = this;
+  while (root->parent_) root = root->parent_;
+  return root;
+}
+
+// Enter and Esc that the control does not want itself, and characters that may be
+// accelerators, go to the form as dialog keys and characters before they are dispatched.
+void TWinControl::OfferKey(TMessage& message) {
+  message.Result = 0;
+  if (!handle_) return;
+  UINT msg = message.Msg - CN_BASE;
+  MSG native{handle_, msg, message.WParam, message.LParam, 0, {}};
+  const LRESULT wants = SendMessageW(handle_, WM_GETDLGCODE, message.WParam, reinterpret_cast<LPARAM>(&native));
+  if (msg == WM_KEYDOWN) {
+    if (message.WParam != VK_RETURN && message.WParam != VK_ESCAPE) return;
+    if (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return;
+    message.Result = RootControl()->Perform(CM_DIALOGKEY, message.WParam, message.LParam);
+  } else {
+    if (msg == WM_CHAR && (wants & (DLGC_WANTCHARS | DLGC_WANTMESSAGE))) return;
+    message.Result = RootControl()->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+  }
+}
+
+// Left, Top, Width and Height follow the window however it was moved or sized (the
+// program, the user, a maximize); a minimized window keeps its last real bounds.
+void TWinControl::ReadBoundsFromWindow() {
+  if (IsIconic(handle_)) return;
+  RECT rect;
+  if (!GetWindowRect(handle_, &rect)) return;
+  if (HWND parent = GetParent(handle_); parent && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+  if (EqualRect(&rect, &bounds_)) return;
+  bounds_ = rect;
+  BoundsChanged();
+}
+
 std::string TWinControl::WindowText() {
   if (!handle_) return caption_;
   int length = GetWindowTextLengthW(handle_);
@@ -375,6 +462,7 @@ void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
       if (defaultProc_ == DefWindowProcW) {
+        staleGraphicAreas_.clear();  // the background is erased whole
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(handle_, &paint);
         PaintWindow(dc);
@@ -382,6 +470,7 @@ void TWinControl::WndProc(TMessage& message) {
         EndPaint(handle_, &paint);
         return;
       }
+      EraseStaleGraphicAreas();
       DefaultHandler(message);
       if (std::any_of(controls_.begin(), controls_.end(),
                       [](TControl* c) { return c->Visible() && !dynamic_cast<TWinControl*>(c); })) {
@@ -422,6 +511,19 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_MOUSELEAVE:
       TrackMouse(message);
       break;
+    case WM_WINDOWPOSCHANGED:
+      ReadBoundsFromWindow();  // before the WM_SIZE and WM_MOVE that follow from it
+      DefaultHandler(message);
+      return;
+    case CN_KEYDOWN:
+    case CN_CHAR:
+    case CN_SYSCHAR:
+      OfferKey(message);
+      return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+      message.Result = Broadcast(message);
+      return;
     case WM_SETFOCUS:
       DefaultHandler(message);
       Perform(CM_GOTFOCUS);

@@ -100,7 +100,10 @@ class TGraphicControl : public TControl {
   ZENTAVO_CLASS(TGraphicControl, TControl)
  public:
   explicit TGraphicControl(TComponent* owner);
+  // The parent erases the control's area before the control paints again, so a text,
+  // font, colour, visibility or bounds change leaves nothing of the old picture behind.
   void Invalidate() override;
+  void SetBounds(int left, int top, int width, int height) override;
 
  protected:
   void WndProc(TMessage& message) override;
@@ -132,9 +135,12 @@ class TWinControl : public TControl {
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
 
+  // Creates the window on first use; a control in its teardown phase gets none.
   HWND Handle();
   bool HandleAllocated() const { return handle_ != nullptr; }
   void DestroyHandle();
+  // Destroys the window while the whole object, derived handlers included, is alive.
+  void BeforeDestruction() override;
 
   const std::vector<TControl*>& Controls() const { return controls_; }
   void InsertControl(TControl* control);
@@ -144,9 +150,18 @@ class TWinControl : public TControl {
   void SetFocus();
   bool Focused();
   void Invalidate() override;
+  // Marks an area of a window-less child for erasing with this control's background
+  // before the child paints again, and repaints it.
+  void InvalidateGraphicArea(const RECT& area);
+  // Offers a message to every child control in turn (window controls pass it on to
+  // theirs) until one answers non-zero; returns that answer.
+  LRESULT Broadcast(TMessage& message);
 
   // The object bound to a framework window, or nullptr for foreign windows.
   static TWinControl* FromHandle(HWND window);
+  // The framework control of a window or of its nearest framework ancestor (the inner
+  // edit of a combo box belongs to the combo box).
+  static TWinControl* FindControl(HWND window);
 
  protected:
   virtual void CreateParams(TCreateParams& params);
@@ -168,6 +183,10 @@ class TWinControl : public TControl {
 
  private:
   void PaintGraphicChildren(HDC dc);
+  void EraseStaleGraphicAreas();
+  void ReadBoundsFromWindow();
+  void OfferKey(TMessage& message);
+  TWinControl* RootControl();
   bool ForwardMouseToGraphicChild(TMessage& message);
   void TrackMouse(TMessage& message);
   static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -176,6 +195,7 @@ class TWinControl : public TControl {
   HWND handle_ = nullptr;
   WNDPROC defaultProc_ = DefWindowProcW;
   std::vector<TControl*> controls_;
+  std::vector<RECT> staleGraphicAreas_;
   TControl* mouseChild_ = nullptr;
   bool mouseInside_ = false;
   BrushHandle backgroundBrush_;

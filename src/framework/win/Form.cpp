@@ -27,7 +27,12 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   Screen().AddForm(this);
 }
 
-TForm::~TForm() { Screen().RemoveForm(this); }
+TForm::~TForm() {
+  // Only a form deleted without its teardown phase still has a window here; the menu
+  // belongs to its TMainMenu, so the window must not take it along.
+  if (HandleAllocated() && menu_) ::SetMenu(Handle(), nullptr);
+  Screen().RemoveForm(this);
+}
 
 void TForm::ComputeStyles(DWORD& style, DWORD& exStyle) const {
   style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -75,11 +80,33 @@ void TForm::AttachMenu() {
 void TForm::SetClientSize(int width, int height) {
   clientWidth_ = width;
   clientHeight_ = height;
+  if (HandleAllocated()) {
+    FitClientSize();
+    return;
+  }
+  // Until the window exists the system frame of the styles is the best guess; the real
+  // frame, which a skin may draw otherwise, is measured once the window is made.
+  clientSizePending_ = true;
   DWORD style, exStyle;
   ComputeStyles(style, exStyle);
   RECT rect{0, 0, width, height};
   AdjustWindowRectEx(&rect, style, menu_ != nullptr, exStyle);
   SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
+}
+
+// Sizes the window to the asked client size over its real non-client area. A second
+// pass catches a frame that changes with the width (a menu bar that wraps).
+void TForm::FitClientSize() {
+  clientSizePending_ = false;
+  for (int pass = 0; pass < 2; ++pass) {
+    RECT window, client;
+    GetWindowRect(Handle(), &window);
+    GetClientRect(Handle(), &client);
+    if (client.right == clientWidth_ && client.bottom == clientHeight_) return;
+    const int frameWidth = (window.right - window.left) - client.right;
+    const int frameHeight = (window.bottom - window.top) - client.bottom;
+    SetBounds(Left(), Top(), clientWidth_ + frameWidth, clientHeight_ + frameHeight);
+  }
 }
 
 int TForm::ClientWidth() {
@@ -107,6 +134,7 @@ void TForm::SetIcons(HICON big, HICON small) {
 void TForm::CreateHandleDone() {
   AttachMenu();
   if (bigIcon_ || smallIcon_) SetIcons(bigIcon_, smallIcon_);
+  if (clientSizePending_) FitClientSize();
 }
 
 void TForm::CreateParams(TCreateParams& params) {
@@ -210,6 +238,16 @@ bool TForm::HandleMenuMessage(TMessage& message) {
   }
 }
 
+// True for a window this form owns, directly or through other owned windows (its own
+// message boxes and dialogs).
+bool TForm::OwnsWindow(HWND window) {
+  if (!HandleAllocated()) return false;
+  for (HWND owner = window ? GetWindow(window, GW_OWNER) : nullptr; owner; owner = GetWindow(owner, GW_OWNER)) {
+    if (owner == Handle()) return true;
+  }
+  return false;
+}
+
 void TForm::WndProc(TMessage& message) {
   if (HandleMenuMessage(message)) return;
   switch (message.Msg) {
@@ -228,6 +266,8 @@ void TForm::WndProc(TMessage& message) {
       if (!message.WParam && OnHide) OnHide(this);
       return;
     case WM_ACTIVATE:
+      if (LOWORD(message.WParam) == WA_INACTIVE)
+        deactivatedForOwnedWindow_ = OwnsWindow(reinterpret_cast<HWND>(message.LParam));
       TWinControl::WndProc(message);
       if (LOWORD(message.WParam) != WA_INACTIVE) {
         if (OnActivate) OnActivate(this);

@@ -43,6 +43,10 @@ class TForm : public TWinControl {
   void Close();
   bool Showing() const { return HandleAllocated() && IsWindowVisible(const_cast<TForm*>(this)->Handle()); }
 
+  // While OnActivate runs: true when the form comes back from a window it owns (its own
+  // message box), false when the user comes from another window.
+  bool ReturningFromOwnedWindow() const { return deactivatedForOwnedWindow_; }
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
@@ -61,6 +65,8 @@ class TForm : public TWinControl {
  private:
   void ComputeStyles(DWORD& style, DWORD& exStyle) const;
   void AttachMenu();
+  void FitClientSize();
+  bool OwnsWindow(HWND window);
   bool HandleMenuMessage(TMessage& message);
   TButton* FindDialogButton(bool cancel);
   TMainMenu* menu_ = nullptr;
@@ -68,6 +74,8 @@ class TForm : public TWinControl {
   HICON smallIcon_ = nullptr;
   int clientWidth_ = 0;
   int clientHeight_ = 0;
+  bool clientSizePending_ = false;
+  bool deactivatedForOwnedWindow_ = false;
 };
 
 }  // namespace zentavo

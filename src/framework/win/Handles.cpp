@@ -5,7 +5,11 @@ namespace zentavo {
 namespace {
 std::atomic<long> gdiCount{0};
 std::atomic<long> userCount{0};
+std::atomic<long> failedFrees{0};
 }  // namespace
+
+long FailedFreeCount() { return failedFrees.load(); }
+void CountFailedFree() { ++failedFrees; }
 
 long LiveHandleCount(HandleKind kind) { return kind == HandleKind::Gdi ? gdiCount.load() : userCount.load(); }
 

@@ -11,6 +11,9 @@ namespace zentavo {
 enum class HandleKind { Gdi, User };
 long LiveHandleCount(HandleKind kind);
 void AdjustLiveHandleCount(HandleKind kind, long delta);
+// Frees the system refused: a handle that something else had freed already.
+long FailedFreeCount();
+void CountFailedFree();
 
 // A move-only owner of one Win32 handle. Copying is deleted: a copied owner would free
 // the handle twice. Traits give the handle type, the kind and how to free it.
@@ -39,7 +42,7 @@ class UniqueHandle {
   explicit operator bool() const { return handle_ != Handle{}; }
   void reset(Handle handle = Handle{}) {
     if (handle_) {
-      Traits::Free(handle_);
+      if (!Traits::Free(handle_)) CountFailedFree();
       AdjustLiveHandleCount(Traits::kind, -1);
     }
     handle_ = handle;
@@ -59,33 +62,32 @@ template <class H>
 struct GdiObjectTraits {
   using Handle = H;
   static constexpr HandleKind kind = HandleKind::Gdi;
-  static void Free(H handle) { DeleteObject(handle); }
+  static bool Free(H handle) { return DeleteObject(handle) != FALSE; }
 };
 
 struct MemoryDcTraits {
   using Handle = HDC;
   static constexpr HandleKind kind = HandleKind::Gdi;
-  static void Free(HDC dc) { DeleteDC(dc); }
+  static bool Free(HDC dc) { return DeleteDC(dc) != FALSE; }
 };
 
 struct WindowTraits {
   using Handle = HWND;
   static constexpr HandleKind kind = HandleKind::User;
-  static void Free(HWND window) {
-    if (IsWindow(window)) DestroyWindow(window);
-  }
+  // A child window may have gone with its parent already.
+  static bool Free(HWND window) { return !IsWindow(window) || DestroyWindow(window) != FALSE; }
 };
 
 struct MenuTraits {
   using Handle = HMENU;
   static constexpr HandleKind kind = HandleKind::User;
-  static void Free(HMENU menu) { DestroyMenu(menu); }
+  static bool Free(HMENU menu) { return DestroyMenu(menu) != FALSE; }
 };
 
 struct IconTraits {
   using Handle = HICON;
   static constexpr HandleKind kind = HandleKind::User;
-  static void Free(HICON icon) { DestroyIcon(icon); }
+  static bool Free(HICON icon) { return DestroyIcon(icon) != FALSE; }
 };
 
 using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;

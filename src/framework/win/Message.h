@@ -17,9 +17,14 @@ enum : UINT {
   CM_BASE = 0xB000,
   CM_ACTIVATE = CM_BASE + 0,
   CM_DEACTIVATE = CM_BASE + 1,
+  // A dialog key (Enter, Esc) that the focused control does not want, sent to its form;
+  // the form offers it to every control until one answers non-zero.
+  CM_DIALOGKEY = CM_BASE + 2,
   CM_ENABLEDCHANGED = CM_BASE + 3,
   CM_COLORCHANGED = CM_BASE + 4,
   CM_FONTCHANGED = CM_BASE + 5,
+  // A character that may be a control's accelerator (Alt held, or the focused control
+  // takes no characters); offered like CM_DIALOGKEY.
   CM_DIALOGCHAR = CM_BASE + 6,
   CM_VISIBLECHANGED = CM_BASE + 9,
   CM_PARENTCOLORCHANGED = CM_BASE + 10,
@@ -38,6 +43,11 @@ namespace zentavo {
 // Reflected control notifications: a parent's WM_COMMAND / WM_NOTIFY arrives at the
 // child that sent it as CN_BASE + the message.
 constexpr UINT CN_BASE = 0xBC00;
+// Key messages offered to the focused framework control before they are dispatched; a
+// non-zero result means the control's path handled the key.
+constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
+constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
+constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
 
 // Framework notifications never reach a native window procedure.
 constexpr bool IsFrameworkMessage(UINT msg) {

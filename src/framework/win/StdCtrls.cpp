@@ -42,10 +42,51 @@ void TButton::Click() {
   }
 }
 
+namespace {
+// True when the caption marks this character as its accelerator ("&Save" for S or s).
+bool IsAccelerator(WPARAM key, const std::string& caption) {
+  const std::wstring text = Widen(caption);
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != L'&') continue;
+    if (text[i + 1] == L'&') {  // a literal ampersand
+      ++i;
+      continue;
+    }
+    wchar_t marked[2] = {text[i + 1], 0}, pressed[2] = {static_cast<wchar_t>(key), 0};
+    CharUpperW(marked);
+    CharUpperW(pressed);
+    return marked[0] == pressed[0];
+  }
+  return false;
+}
+}  // namespace
+
+// Enter belongs to the focused button, or to the default button while the focus is on a
+// control that is not a button; Esc belongs to the cancel button.
+bool TButton::AnswersDialogKey(WPARAM key) {
+  if (key == VK_ESCAPE) return Cancel;
+  if (key != VK_RETURN) return false;
+  if (Focused()) return true;
+  return Default && !dynamic_cast<TButton*>(FromHandle(GetFocus()));
+}
+
 void TButton::WndProc(TMessage& message) {
-  if (message.Msg == CN_BASE + WM_COMMAND && HIWORD(message.WParam) == BN_CLICKED) {
-    Click();
-    return;
+  switch (message.Msg) {
+    case CN_BASE + WM_COMMAND:
+      if (HIWORD(message.WParam) != BN_CLICKED) break;
+      Click();
+      return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR: {
+      const bool answers = message.Msg == CM_DIALOGKEY ? AnswersDialogKey(message.WParam)
+                                                        : IsAccelerator(message.WParam, Caption());
+      if (!answers || !HandleAllocated() || !IsWindowVisible(Handle()) || !IsWindowEnabled(Handle())) break;
+      Click();
+      message.Result = 1;
+      return;
+    }
+    default:
+      break;
   }
   TWinControl::WndProc(message);
 }

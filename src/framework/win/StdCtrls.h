@@ -9,8 +9,9 @@ namespace zentavo {
 
 class TAction;
 
-// A push button (superclassed "BUTTON"). Default answers Enter and Cancel answers Esc in
-// its form.
+// A push button (superclassed "BUTTON"). Enter presses the focused button; Default answers
+// Enter elsewhere in its form and Cancel answers Esc; "&" in the caption marks an
+// accelerator character.
 class TButton : public TWinControl {
   ZENTAVO_CLASS(TButton, TWinControl)
  public:
@@ -29,6 +30,7 @@ class TButton : public TWinControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  bool AnswersDialogKey(WPARAM key);
   TAction* action_ = nullptr;
   int actionSubscription_ = 0;
 };

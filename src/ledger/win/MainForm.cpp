@@ -1,6 +1,7 @@
 #include "ledger/win/MainForm.h"
 
 #include "app/AppIcon.h"
+#include "app/ProgramName.h"
 #include "app/win/CommonForm.h"
 #include "framework/win/Application.h"
 
@@ -64,7 +65,7 @@ TfrmMain::TfrmMain(TComponent* owner, TfrmCommon& common)
   Now = LocalNow;
   BorderStyle = TFormBorderStyle::bsSingle;
   BorderIcons = biSystemMenu | biMinimize;
-  SetCaption("Zentavo");
+  SetCaption(kProgramName);
   BuildMenus();
   BuildControls();
   WireActions();

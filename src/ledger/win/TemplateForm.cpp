@@ -51,7 +51,11 @@ TfrmTemplate::TfrmTemplate(TComponent* owner, TfrmMain& main, TfrmCommon& common
   SetBounds(378, 242, 0, 0);
   SetClientSize(kClientWidth, kClientHeight);
   OnShow = [this](TComponent*) { FormShow(); };
-  OnActivate = [this](TComponent*) { FormActivate(); };
+  // Coming back from the editor's own message box (an error after OK) is no return from
+  // another window: the fields stay as they were.
+  OnActivate = [this](TComponent*) {
+    if (!ReturningFromOwnedWindow()) FormActivate();
+  };
   FormCreated();
 }
 

@@ -10,6 +10,36 @@ using namespace zentavo::testing;
 namespace {
 using Lines = std::vector<std::string>;
 using AddingEntries = EditorWindows;
+
+// Presses OK on the next real message box of this thread once it is up, from a timer
+// that runs inside the box's own message loop.
+class RealBoxAnswerer {
+ public:
+  RealBoxAnswerer() {
+    answered_ = false;
+    timer_ = SetTimer(nullptr, 0, 50, Tick);
+  }
+  ~RealBoxAnswerer() { KillTimer(nullptr, timer_); }
+  bool Answered() const { return answered_; }
+
+ private:
+  static BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    if (!box || answered_) return;
+    answered_ = true;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+  static inline bool answered_ = false;
+  UINT_PTR timer_;
+};
 }  // namespace
 
 TEST_F(AddingEntries, TheEditorIsOneHiddenModelessDialogLaidOutAsDesigned) {
@@ -179,6 +209,32 @@ TEST_F(AddingEntries, APastedAmountThatIsNoNumberStoresNothingAndKeepsTheEditorO
   ASSERT_EQ(Stored().size(), 1u);
   EXPECT_EQ(Stored()[0].category, "Parking");
   EXPECT_EQ(FileBytes("outgoType.dat"), "Food\r\nParking\r\n");
+}
+
+TEST_F(AddingEntries, ClosingItsOwnErrorMessageLeavesTheTypedCategory) {
+  folder.WriteFile("incomeType.dat", "Salary\r\n");
+  Open();
+  Main().N1_1.Click();
+  Pump();
+  ASSERT_EQ(GetActiveWindow(), Editor().Handle());
+  TypeCategory("Gift");
+  SendMessageW(Editor().textMoney.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+
+  RealBoxAnswerer answerer;  // the real box, which takes the activation and gives it back
+  Click(Editor().buttonOK);
+  ASSERT_TRUE(answerer.Answered());
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), Editor().Handle());
+  EXPECT_EQ(Editor().comboBoxType.Text(), "Gift");
+  EXPECT_EQ(Editor().textMoney.Text(), "abc");
+  EXPECT_TRUE(Stored().empty());
+
+  // Coming back from another window still reloads and empties the category.
+  SetActiveWindow(Main().Handle());
+  Pump();
+  SetActiveWindow(Editor().Handle());
+  Pump();
+  EXPECT_EQ(Editor().comboBoxType.Text(), "");
 }
 
 TEST_F(AddingEntries, ComingBackFromTheMainWindowEmptiesTheCategoryAndReloadsTheList) {

@@ -41,7 +41,7 @@ LRESULT NotifyParent(TWinControl& control, NMHDR& header) {
 
 class Controls : public ::testing::Test {
  protected:
-  std::unique_ptr<TestForm> form = std::make_unique<TestForm>(nullptr);
+  ComponentPtr<TestForm> form = MakeComponent<TestForm>(nullptr);
 };
 
 }  // namespace

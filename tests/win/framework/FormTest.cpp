@@ -70,7 +70,7 @@ TEST(StandardErrorDisplay, AppendsFullStopOnlyAfterCharactersBeyondIt) {
 }
 
 TEST(Form, HasItsClassNameCaptionAndGeometry) {
-  auto form = std::make_unique<TfrmSample>(nullptr);
+  auto form = MakeComponent<TfrmSample>(nullptr);
   HWND window = form->Handle();
   EXPECT_EQ(WindowClassOf(window), "TfrmSample");
   EXPECT_EQ(form->ClassName(), "TfrmSample");
@@ -98,7 +98,7 @@ TEST(Form, HasItsClassNameCaptionAndGeometry) {
 TEST(Form, ErrorInShowHandlerIsReportedAndWindowStillShows) {
   MessageBoxSpy spy;
   Application().SetTitle("Zentavo");
-  auto form = std::make_unique<ThrowingForm>(nullptr);
+  auto form = MakeComponent<ThrowingForm>(nullptr);
   form->Show();
   ASSERT_EQ(spy.boxes.size(), 1u);
   EXPECT_EQ(spy.boxes[0].text, "Showing failed.");
@@ -108,7 +108,7 @@ TEST(Form, ErrorInShowHandlerIsReportedAndWindowStillShows) {
 }
 
 TEST(WindowProc, ReplacedHandlerSeesEveryMessageAndCanChain) {
-  auto form = std::make_unique<TfrmSample>(nullptr);
+  auto form = MakeComponent<TfrmSample>(nullptr);
   int paints = 0, textChanges = 0;
   TWndMethod saved = form->WindowProc;
   form->WindowProc = [&](TMessage& message) {
@@ -127,7 +127,7 @@ TEST(WindowProc, ReplacedHandlerSeesEveryMessageAndCanChain) {
 TEST(Ownership, OwnerFreesComponentsAndDestroyedWindowsUnbind) {
   long usersBefore = LiveHandleCount(HandleKind::User);
   {
-    auto form = std::make_unique<TfrmSample>(nullptr);
+    auto form = MakeComponent<TfrmSample>(nullptr);
     form->Handle();
     EXPECT_EQ(LiveHandleCount(HandleKind::User), usersBefore + 1);
     EXPECT_EQ(TWinControl::FromHandle(form->Handle()), form.get());

@@ -97,6 +97,16 @@ TEST_F(LanguageFiles, WithoutTheFileEveryTranslatedTextIsEmptyButTheFixedOnesSta
   EXPECT_EQ(Report().Chart.Title, (std::vector<std::string>{"", ""}));
 }
 
+TEST_F(LanguageFiles, ErrorsBeforeTheFileIsReadCarryTheProgramsNameAsCaption) {
+  std::filesystem::remove(folder.Path("money.mdb"));
+  Application().SetTitle("");
+  MessageBoxSpy spy;
+  Start();
+  ASSERT_FALSE(spy.boxes.empty());
+  EXPECT_NE(spy.boxes[0].text.find("does not exist"), std::string::npos) << spy.boxes[0].text;
+  EXPECT_EQ(spy.boxes[0].caption, "Zentavo");
+}
+
 TEST_F(LanguageFiles, KeysAreFoundWhateverTheirCaseAndQuotesAndBlanksAreDropped) {
   folder.WriteFile("language/en.ini",
                    "[FRMMAIN]\r\nCAPTION=  \"My books\"  \r\nn1=Manage\r\nN1_5=Add\r\nbuttonquery = Go \r\n"
@@ -126,7 +136,7 @@ TEST_F(LanguageFiles, TheShippedEnglishFileKeepsTheSeparatorAndNamesEverything) 
   EXPECT_EQ(Application().Title(), WindowText(Main().Handle()));
   EXPECT_EQ(MenuText(ManageMenu(), 0), "Add &income...");
   EXPECT_EQ(ColumnHeader(2), "Flow");
-  EXPECT_EQ(Main().msgDelete(), "Delete the %d selected entries?");
+  EXPECT_EQ(Main().msgDelete(), "Entries selected: %d. Delete?");
 }
 
 // The Chinese file is in code page 936 and is read in it whatever the system's code page.

@@ -2,7 +2,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <fstream>
+#include <vector>
 
 #include "core/Error.h"
 #include "core/Period.h"
@@ -21,8 +23,8 @@ class MainWindow : public ::testing::Test {
   void SetUp() override { folder.CreateLedgerFile(); }
 
   TfrmMain& Open() {
-    common = std::make_unique<TfrmCommon>(nullptr, folder.Folder());
-    main = std::make_unique<TfrmMain>(nullptr, *common);
+    common = MakeComponent<TfrmCommon>(nullptr, folder.Folder());
+    main = MakeComponent<TfrmMain>(nullptr, *common);
     main->Now = [] { return EncodeDateTime(2024, 3, 31, 10, 0, 0); };
     main->Show();
     Pump();
@@ -37,8 +39,8 @@ class MainWindow : public ::testing::Test {
   static TDateTime March(int day, int hour = 12) { return EncodeDateTime(2024, 3, day, hour, 0, 0); }
 
   ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
-  std::unique_ptr<TfrmCommon> common;
-  std::unique_ptr<TfrmMain> main;
+  ComponentPtr<TfrmCommon> common;
+  ComponentPtr<TfrmMain> main;
 };
 
 }  // namespace
@@ -89,6 +91,44 @@ TEST_F(MainWindow, TotalsLineUsesTheFixedChineseWords) {
   EXPECT_EQ(main->labelTotal.Caption(), "总计：90.5元  其中收入120.5元  支出30元");
 }
 
+// The client area of a shown window as it is on the screen now.
+static std::vector<std::uint32_t> ScreenPixels(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  WindowDc screen(window);
+  MemoryDcHandle memory(CreateCompatibleDC(screen.get()));
+  BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+  BitBlt(memory.get(), 0, 0, client.right, client.bottom, screen.get(), 0, 0, SRCCOPY);
+  SelectObject(memory.get(), old);
+  BITMAPINFOHEADER info{sizeof(info), client.right, -client.bottom, 1, 32, BI_RGB};
+  std::vector<std::uint32_t> pixels(static_cast<size_t>(client.right) * client.bottom);
+  GetDIBits(memory.get(), bitmap.get(), 0, client.bottom, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+            DIB_RGB_COLORS);
+  return pixels;
+}
+
+TEST_F(MainWindow, ANewTotalsLineReplacesTheOldOneOnTheScreen) {
+  folder.Add(true, March(2), "100");
+  Open();
+  UpdateWindow(main->Handle());
+  const std::vector<std::uint32_t> before = ScreenPixels(main->groupBoxTotal.Handle());
+
+  // Longer and shorter lines in turn, then the first one again.
+  const std::int64_t income = folder.Add(true, March(3), "12.5");
+  const std::int64_t outgo = folder.Add(false, March(3), "3");
+  main->buttonQuery.Click();
+  Pump();
+  EXPECT_EQ(main->labelTotal.Caption(), "总计：109.5元  其中收入112.5元  支出3元");
+  EXPECT_NE(ScreenPixels(main->groupBoxTotal.Handle()), before);
+  folder.Delete(income);
+  folder.Delete(outgo);
+  main->buttonQuery.Click();
+  Pump();
+  EXPECT_EQ(main->labelTotal.Caption(), "总计：100元  其中收入100元  支出0元");
+  EXPECT_EQ(ScreenPixels(main->groupBoxTotal.Handle()), before);
+}
+
 TEST_F(MainWindow, EditingADateSelectsEntryZeroWithoutAQuery) {
   folder.Add(true, March(2), "5");
   Open();
@@ -129,7 +169,7 @@ TEST_F(MainWindow, DeletingTwoSelectedRowsAsksOnceAndKeepsTheOthers) {
   MessageBoxSpy spy(IDNO);
   main->actionDelete.Execute();
   ASSERT_EQ(spy.boxes.size(), 1u);
-  EXPECT_EQ(spy.boxes[0].text, "Delete the 2 selected entries?");
+  EXPECT_EQ(spy.boxes[0].text, "Entries selected: 2. Delete?");
   EXPECT_EQ(spy.boxes[0].caption, "");
   EXPECT_EQ(spy.boxes[0].flags, UINT(MB_YESNO));
   EXPECT_EQ(spy.boxes[0].owner, main->Handle());
@@ -140,6 +180,16 @@ TEST_F(MainWindow, DeletingTwoSelectedRowsAsksOnceAndKeepsTheOthers) {
   main->actionDelete.Execute();
   EXPECT_EQ(spy.boxes.size(), 2u);
   EXPECT_EQ(ListedKeys(), (std::vector<std::string>{"1", "3"}));
+}
+
+TEST_F(MainWindow, TheDeleteQuestionReadsRightForOneEntry) {
+  folder.Add(false, March(1), "1");
+  Open();
+  main->listViewInfo.SetSelected(0, true);
+  MessageBoxSpy spy(IDNO);
+  main->actionDelete.Execute();
+  ASSERT_EQ(spy.boxes.size(), 1u);
+  EXPECT_EQ(spy.boxes[0].text, "Entries selected: 1. Delete?");
 }
 
 TEST_F(MainWindow, NothingSelectedDeletesNothingAndAsksNothing) {
@@ -158,8 +208,8 @@ TEST_F(MainWindow, ADeleteQuestionWithAnotherPlaceholderFailsAndDeletesNothing) 
     std::ifstream in(folder.Path("language/en.ini"), std::ios::binary);
     en.assign(std::istreambuf_iterator<char>(in), {});
   }
-  en.replace(en.find("msgDelete="), std::string("msgDelete=Delete the %d selected entries?").size(),
-             "msgDelete=Delete %s?");
+  const size_t line = en.find("msgDelete=");
+  en.replace(line, en.find_first_of("\r\n", line) - line, "msgDelete=Delete %s?");
   folder.WriteFile("language/en.ini", en);
   Open();
   main->listViewInfo.SetSelected(0, true);

@@ -35,8 +35,8 @@ class Tray : public ::testing::Test {
     return RegistryKey::Open(HKEY_LOCAL_MACHINE, kAutoRunKey, KEY_READ)->ReadString(kAutoRunValue);
   }
   void Open() {
-    common = std::make_unique<TfrmCommon>(nullptr, folder.Folder());
-    main = std::make_unique<TfrmMain>(nullptr, *common);
+    common = MakeComponent<TfrmCommon>(nullptr, folder.Folder());
+    main = MakeComponent<TfrmMain>(nullptr, *common);
     main->Show();
     Pump();
   }
@@ -45,8 +45,8 @@ class Tray : public ::testing::Test {
   }
 
   ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
-  std::unique_ptr<TfrmCommon> common;
-  std::unique_ptr<TfrmMain> main;
+  ComponentPtr<TfrmCommon> common;
+  ComponentPtr<TfrmMain> main;
   std::optional<std::string> saved;
 };
 
