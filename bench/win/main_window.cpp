@@ -85,7 +85,6 @@ int main(int argc, char** argv) {
   }
   Application().Initialize();
   TfrmCommon common(nullptr, folder);
-  SetCommonForm(&common);
   TfrmMain main(nullptr, common);
   main.Now = [] { return EncodeDateTime(2024, 12, 15, 12, 0, 0); };
   main.Show();
@@ -109,6 +108,5 @@ int main(int argc, char** argv) {
                 main.listViewInfo.RowCount(), Milliseconds(start), queried);
   }
   std::printf("%s\n", main.labelTotal.Caption().c_str());
-  SetCommonForm(nullptr);
   return 0;
 }

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "BenchLedger.h"
-#include "app/win/ProgramWindows.h"
+#include "program/win/ProgramWindows.h"
 #include "framework/win/Application.h"
 #include "ledger/win/MainForm.h"
 #include "report/win/ReportForm.h"

@@ -1,5 +1,7 @@
 #include "framework/Component.h"
 
+#include <algorithm>
+
 #include "core/Text.h"
 
 namespace zentavo {
@@ -26,6 +28,16 @@ void TComponent::DestroyComponents() {
     NotifyAll(last.get(), TOperation::opRemove);
     last.reset();
   }
+}
+
+void TComponent::FreeComponent(TComponent* component) {
+  auto found = std::find_if(components_.begin(), components_.end(),
+                            [component](const std::unique_ptr<TComponent>& owned) { return owned.get() == component; });
+  if (found == components_.end()) return;
+  std::unique_ptr<TComponent> freed = std::move(*found);
+  components_.erase(found);
+  freed->BeforeDestruction();
+  NotifyAll(freed.get(), TOperation::opRemove);
 }
 
 void TComponent::BeforeDestruction() {

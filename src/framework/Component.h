@@ -81,6 +81,8 @@ class TComponent {
   unsigned ComponentState() const { return state_; }
   bool HasState(TComponentStateFlag flag) const { return (state_ & flag) != 0; }
 
+  // Frees one owned component now, through its teardown phase; others are left alone.
+  void FreeComponent(TComponent* component);
   // Frees every owned component now, in reverse creation order; each one runs its
   // teardown phase before it is deleted.
   void DestroyComponents();

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/ProgramWindows.h"
+#include "program/win/ProgramWindows.h"
 #include "framework/win/Application.h"
 #include "framework/win/Handles.h"
 #include "framework/win/WideText.h"

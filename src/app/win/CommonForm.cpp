@@ -9,23 +9,12 @@
 
 namespace zentavo {
 
-namespace {
-TfrmCommon* commonForm = nullptr;
-}
-
 std::function<void(const std::string& target)> TfrmCommon::ShellOverride;
 
 std::string ExecutableFolder() {
   std::string path = ExecutablePath();
   return path.substr(0, path.find_last_of("\\/") + 1);
 }
-
-TfrmCommon& frmCommon() {
-  if (!commonForm) throw Error("The common services object does not exist");
-  return *commonForm;
-}
-
-void SetCommonForm(TfrmCommon* form) { commonForm = form; }
 
 TfrmCommon::TfrmCommon(TComponent* owner, std::string programFolder) : TForm(owner) {
   SetName("frmCommon");

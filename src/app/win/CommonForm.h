@@ -46,8 +46,4 @@ class TfrmCommon : public TForm {
 // The folder of the running executable, with a trailing backslash.
 std::string ExecutableFolder();
 
-// The one common services object of the program.
-TfrmCommon& frmCommon();
-void SetCommonForm(TfrmCommon* form);
-
 }  // namespace zentavo

@@ -190,12 +190,12 @@ void TChart::PaintTo(HDC dc) {
 }
 
 void TChart::PaintWindow(HDC dc) {
-  MemoryDcHandle buffer(CreateCompatibleDC(dc));
-  BitmapHandle bitmap(CreateCompatibleBitmap(dc, std::max(1, Width()), std::max(1, Height())));
-  DcStateGuard guard(buffer.get());
-  SelectObject(buffer.get(), bitmap.get());
-  PaintTo(buffer.get());
-  BitBlt(dc, 0, 0, Width(), Height(), buffer.get(), 0, 0, SRCCOPY);
+  HDC picture = buffer_.Prepare(dc, Width(), Height());
+  {
+    DcStateGuard guard(picture);
+    PaintTo(picture);
+  }
+  buffer_.CopyTo(dc);
 }
 
 void TChart::WndProc(TMessage& message) {

@@ -6,6 +6,7 @@
 #include "charting/ChartLayout.h"
 #include "charting/ChartSeries.h"
 #include "framework/win/Control.h"
+#include "framework/win/OffscreenBuffer.h"
 
 namespace zentavo {
 
@@ -42,6 +43,7 @@ class TChart : public TWinControl {
  private:
   std::array<ChartSeries, kSeriesCount> series_{ChartSeries(ChartView::Bar), ChartSeries(ChartView::Line),
                                                 ChartSeries(ChartView::Pie)};
+  OffscreenBuffer buffer_;
 };
 
 }  // namespace zentavo

@@ -70,7 +70,30 @@ bool TApplication::OfferKeyToControl(const MSG& message) {
   return control && control->Perform(CN_BASE + message.message, message.wParam, message.lParam) != 0;
 }
 
+void TApplication::QueueRelease(TForm& form) {
+  if (std::find(released_.begin(), released_.end(), &form) == released_.end()) released_.push_back(&form);
+}
+
+void TApplication::ForgetRelease(TForm& form) { std::erase(released_, &form); }
+
+// Runs between two messages, so no handler of a released form is on the stack (unless a
+// handler pumps messages itself). The form hears CM_RELEASE, then its owner frees it.
+void TApplication::FreeReleasedForms() {
+  while (!released_.empty()) {
+    TForm* form = released_.front();
+    released_.erase(released_.begin());
+    try {
+      form->Perform(CM_RELEASE);
+    } catch (...) {
+      HandleException(std::current_exception());
+    }
+    if (TComponent* owner = form->Owner()) owner->FreeComponent(form);
+  }
+}
+
 bool TApplication::DispatchOne(MSG& message) {
+  FreeReleasedForms();
+  if (message.message == CM_RELEASE) return true;  // its work is done above
   if (NotifyListeners(message)) return true;
   if (OfferKeyToControl(message)) return true;
   // Tab and the arrow keys move between controls, as in dialogs.

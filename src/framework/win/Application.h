@@ -54,6 +54,10 @@ class TApplication : public TComponent {
   int AddOnMessage(MessageListener listener);
   void RemoveOnMessage(int id);
 
+  // Forms whose Release asked for their end; freed by the loop between two messages.
+  void QueueRelease(TForm& form);
+  void ForgetRelease(TForm& form);
+
   // The standard error display: a message box with the error text (a full stop added when
   // the text ends in a character after the full stop), the title as caption, stop icon.
   void ShowException(const std::string& text);
@@ -75,11 +79,13 @@ class TApplication : public TComponent {
   bool DispatchOne(MSG& message);
   bool NotifyListeners(MSG& message);
   bool OfferKeyToControl(const MSG& message);
+  void FreeReleasedForms();
 
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
   std::string title_;
   std::vector<Listener> listeners_;
+  std::vector<TForm*> released_;
   int nextListenerId_ = 1;
 };
 

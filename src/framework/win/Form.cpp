@@ -167,6 +167,18 @@ void TForm::Show() {
 
 void TForm::Hide() { SetVisible(false); }
 
+void TForm::Release() {
+  if (!Owner() || HasState(csDestroying)) return;
+  Application().QueueRelease(*this);
+  if (HandleAllocated()) PostMessageW(Handle(), CM_RELEASE, 0, 0);  // wakes the loop
+}
+
+void TForm::BeforeDestruction() {
+  if (HasState(csDestroying)) return;
+  Application().ForgetRelease(*this);
+  TWinControl::BeforeDestruction();
+}
+
 void TForm::Close() {
   TCloseAction action = TCloseAction::caHide;
   if (OnClose) OnClose(this, action);

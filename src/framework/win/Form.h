@@ -41,6 +41,9 @@ class TForm : public TWinControl {
   // Asks OnClose what to do; hiding is the default, and closing the main form ends the
   // application.
   void Close();
+  // Frees the form from the message loop once the messages now in hand are done, so a
+  // form may ask for its own end from one of its handlers. Only an owned form is freed.
+  void Release();
   bool Showing() const { return HandleAllocated() && IsWindowVisible(const_cast<TForm*>(this)->Handle()); }
 
   // While OnActivate runs: true when the form comes back from a window it owns (its own
@@ -58,6 +61,7 @@ class TForm : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
+  void BeforeDestruction() override;
   // Derived constructors call this last: it finishes loading and runs OnCreate, whose
   // errors are reported while the form is created all the same.
   void FormCreated();

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/ProgramWindows.h"
+#include "program/win/ProgramWindows.h"
 #include "framework/win/WideText.h"
 #include "ledger/win/MainForm.h"
 #include "ledger/win/TemplateForm.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/win/ProgramWindows.h"
+#include "program/win/ProgramWindows.h"
 #include "framework/win/WideText.h"
 #include "ledger/win/MainForm.h"
 #include "ledger/win/TemplateForm.h"

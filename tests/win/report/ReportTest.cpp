@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "app/win/ProgramWindows.h"
+#include "program/win/ProgramWindows.h"
 #include "framework/win/Handles.h"
 #include "ledger/win/MainForm.h"
 #include "report/win/ReportForm.h"

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/win/ProgramWindows.h"
+#include "program/win/ProgramWindows.h"
 #include "ledger/win/MainForm.h"
 #include "ledger/win/TemplateForm.h"
 #include "report/win/ReportForm.h"

@@ -1,4 +1,4 @@
-#include "app/win/ProgramWindows.h"
+#include "program/win/ProgramWindows.h"
 
 #include "app/ProgramName.h"
 #include "app/win/CommonForm.h"
@@ -14,17 +14,13 @@ ProgramWindows::ProgramWindows(const std::string& programFolder) {
   // Errors of the first steps are shown before the language file has named the program.
   Application().SetTitle(kProgramName);
   common_ = MakeComponent<TfrmCommon>(nullptr, programFolder);
-  SetCommonForm(common_.get());
   main_ = &Application().CreateForm<TfrmMain>(*common_);
   editor_ = &Application().CreateForm<TfrmTemplate>(*main_, *common_);
   report_ = &Application().CreateForm<TfrmReport>(main_->Ledger());
   Wire();
 }
 
-ProgramWindows::~ProgramWindows() {
-  Application().DestroyComponents();
-  SetCommonForm(nullptr);
-}
+ProgramWindows::~ProgramWindows() { Application().DestroyComponents(); }
 
 void ProgramWindows::Wire() {
   main_->OnAddEntry = [this](bool income) { editor_->AddEntry(income, main_->Now()); };

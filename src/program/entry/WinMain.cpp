@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/win/ProgramWindows.h"
+#include "program/win/ProgramWindows.h"
 #include "framework/win/Application.h"
 
 using namespace zentavo;
