@@ -5,20 +5,77 @@
 namespace zentavo {
 
 // Tahoma 8 points at 96 dpi; the prefix links it to a CJK font so Chinese shows too.
-TFont::TFont() : name_("Tahoma"), height_(-11) {}
+TFont::TFont() : name_("Tahoma"), height_(-11) {
+  logFont_.lfCharSet = DEFAULT_CHARSET;
+  logFont_.lfQuality = DEFAULT_QUALITY;
+}
 
 TFont::TFont(const TFont& other)
-    : Color(other.Color), name_(other.name_), height_(other.height_), bold_(other.bold_) {}
+    : Color(other.Color), name_(other.name_), height_(other.height_), bold_(other.bold_), logFont_(other.logFont_) {}
 
 TFont& TFont::operator=(const TFont& other) {
   if (this != &other) {
     name_ = other.name_;
     height_ = other.height_;
     bold_ = other.bold_;
+    logFont_ = other.logFont_;
     Color = other.Color;
     handle_.reset();
   }
   return *this;
+}
+
+void TFont::SetItalic(bool italic) {
+  logFont_.lfItalic = italic;
+  handle_.reset();
+}
+
+void TFont::SetUnderline(bool underline) {
+  logFont_.lfUnderline = underline;
+  handle_.reset();
+}
+
+void TFont::Assign(const LOGFONTW& font) {
+  logFont_ = font;
+  name_ = Narrow(std::wstring(font.lfFaceName, wcsnlen(font.lfFaceName, LF_FACESIZE)));
+  height_ = font.lfHeight;
+  bold_ = font.lfWeight >= FW_BOLD;
+  handle_.reset();
+}
+
+LOGFONTW TFont::LogFont() const {
+  LOGFONTW font = logFont_;
+  font.lfHeight = height_;
+  // A weight the system gave stays unless boldness was changed since.
+  if (bold_ != (font.lfWeight >= FW_BOLD)) font.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
+  std::wstring face = Widen(name_);
+  wmemset(font.lfFaceName, 0, LF_FACESIZE);
+  wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  return font;
+}
+
+// The structure's full Unicode size: a smaller one reads the ANSI layout's fonts wrongly.
+LOGFONTW SystemFont(TSystemFont which) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+    LOGFONTW fallback{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(fallback), &fallback);
+    return fallback;
+  }
+  switch (which) {
+    case TSystemFont::Caption:
+      return metrics.lfCaptionFont;
+    case TSystemFont::SmallCaption:
+      return metrics.lfSmCaptionFont;
+    case TSystemFont::Menu:
+      return metrics.lfMenuFont;
+    case TSystemFont::Status:
+      return metrics.lfStatusFont;
+    case TSystemFont::Message:
+      return metrics.lfMessageFont;
+  }
+  return metrics.lfMenuFont;
 }
 
 void TFont::SetName(const std::string& name) {
@@ -38,13 +95,7 @@ void TFont::SetBold(bool bold) {
 
 HFONT TFont::Handle() const {
   if (!handle_) {
-    LOGFONTW font{};
-    font.lfHeight = height_;
-    font.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfQuality = DEFAULT_QUALITY;
-    std::wstring face = Widen(name_);
-    wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    const LOGFONTW font = LogFont();
     handle_.reset(CreateFontIndirectW(&font));
   }
   return handle_.get();

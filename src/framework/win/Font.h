@@ -22,7 +22,16 @@ class TFont {
   void SetHeight(int height);
   bool Bold() const { return bold_; }
   void SetBold(bool bold);
+  bool Italic() const { return logFont_.lfItalic != 0; }
+  void SetItalic(bool italic);
+  bool Underline() const { return logFont_.lfUnderline != 0; }
+  void SetUnderline(bool underline);
   TColor Color = clWindowText;
+
+  // The whole description as the system gives it (the caption and menu fonts of the
+  // non-client metrics); the colour stays.
+  void Assign(const LOGFONTW& font);
+  LOGFONTW LogFont() const;
 
   HFONT Handle() const;
 
@@ -30,8 +39,13 @@ class TFont {
   std::string name_;
   int height_;
   bool bold_ = false;
+  LOGFONTW logFont_{};  // the rest of the description: width, italic, charset, quality, …
   mutable FontHandle handle_;
 };
+
+// The fonts of the system's window frames and menus (non-client metrics).
+enum class TSystemFont { Caption, SmallCaption, Menu, Status, Message };
+LOGFONTW SystemFont(TSystemFont which);
 
 // The colour a TColor stands for, with system colours resolved.
 COLORREF ColorToRGB(TColor color);
