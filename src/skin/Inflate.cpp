@@ -86,11 +86,12 @@ class BitReader {
       bitCount_ += 32;
       return;
     }
-    SlowRefill();
+    SlowRefill(32);
   }
-  // Fills the bit buffer to at least 56 bits where the input allows: one load of eight
-  // bytes, of which the whole ones that fit are taken. The bits above the count then hold
-  // the following input bytes, which the next load writes over with the same values.
+  // Makes sure at least 56 bits are in the bit buffer: one load of eight bytes, of which
+  // the whole ones that fit are counted. The bits above the count then hold the following
+  // input bytes (or zeros), which the next load ORs over with the same values; anything
+  // that takes input bytes without going through the bit buffer must clear them first.
   void Need56() {
     if (bitCount_ >= 56) return;
     if (end_ - pos_ >= 8) {
@@ -103,7 +104,7 @@ class BitReader {
       bitCount_ += bytes * 8;
       return;
     }
-    SlowRefill();
+    SlowRefill(56);
   }
   int Available() const { return bitCount_; }
   std::uint32_t Peek() const { return static_cast<std::uint32_t>(bits_); }
@@ -126,6 +127,10 @@ class BitReader {
       Drop(8);
       --n;
     }
+    if (n == 0) return;
+    // The counted bits are used up; the bits above them were read ahead from the very bytes
+    // copied now and would be ORed into the input that follows them.
+    bits_ = 0;
     while (n > 0) {
       if (pos_ == end_ && !FillBuffer()) throw Damaged{};
       const std::size_t piece = std::min(n, end_ - pos_);
@@ -153,8 +158,9 @@ class BitReader {
     }
     return end_ > 0;
   }
-  void SlowRefill() {
-    while (bitCount_ < 32) {
+  // Byte by byte, across a buffer refill, with zero padding once the input has ended.
+  void SlowRefill(int want) {
+    while (bitCount_ < want) {
       if (pos_ == end_ && !FillBuffer()) {
         if (++overrunBytes_ > kMaxOverrunBytes) throw Damaged{};
         bitCount_ += 8;  // zero padding
@@ -249,7 +255,7 @@ inline std::uint32_t Decode(BitReader& in, const THuffmanTree& tree) {
 
 void InflateCodes(BitReader& in, Window& out, const THuffmanTree& literals, const THuffmanTree& distances) {
   for (;;) {
-    in.Need56();
+    if (in.Available() < 15) in.Need56();
     std::uint32_t entry = Decode(in, literals);
     // Runs of literals: a refill only when fewer bits remain than the longest code.
     while ((entry & 0xFFFF) < 256) {
@@ -260,10 +266,12 @@ void InflateCodes(BitReader& in, Window& out, const THuffmanTree& literals, cons
     const std::uint32_t symbol = entry & 0xFFFF;
     if (symbol == 256) return;
     if (symbol > 285) throw Damaged{};
+    // A length code may have used the last counted bit. One refill covers the rest of the
+    // match: up to 5 length extra bits, a 15-bit distance code and 13 distance extra bits.
+    if (in.Available() < 33) in.Need56();
     const int lengthExtra = entry >> 24;
     const std::size_t length = kLengthBase[symbol - 257] + (in.Peek() & ((1u << lengthExtra) - 1));
     in.Drop(lengthExtra);
-    in.Need32();
     const std::uint32_t distanceEntry = Decode(in, distances);
     const std::uint32_t distanceSymbol = distanceEntry & 0xFFFF;
     if (distanceSymbol >= 30) throw Damaged{};

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "SkinTestData.h"
 #include "skin/Inflate.h"
 
@@ -68,6 +71,146 @@ TEST(Inflate, OverlappingCopiesRepeatTheirPattern) {
   Bytes out;
   ASSERT_EQ(InflateBytes(test::Deflate(data), out), InflateResult::kDone);
   EXPECT_EQ(out, data);
+}
+
+// Canonical Huffman codes for the given lengths, as values to write most significant bit first.
+std::vector<std::uint32_t> CanonicalCodes(const std::vector<int>& lengths) {
+  std::vector<std::uint32_t> codes(lengths.size());
+  std::uint32_t code = 0;
+  for (int len = 1; len <= 15; ++len) {
+    for (std::size_t s = 0; s < lengths.size(); ++s)
+      if (lengths[s] == len) codes[s] = code++;
+    code <<= 1;
+  }
+  return codes;
+}
+
+void PutCode(BitWriter& w, std::uint32_t code, int length) {
+  for (int i = length - 1; i >= 0; --i) w.Put((code >> i) & 1, 1);
+}
+
+// A dynamic block whose two length symbols with 5 extra bits have the longest codes (15 bits)
+// and whose literals have codes of every length from 1 to 13, so the length codes end at every
+// position in the bit buffer, down to its last counted bit.
+TEST(Inflate, LengthExtraBitsAfterTheLongestCodes) {
+  std::vector<int> literalLengths(286, 0);
+  for (int k = 0; k < 13; ++k) literalLengths['a' + k] = k + 1;
+  literalLengths[256] = 14;
+  literalLengths[283] = 15;  // lengths 195..226
+  literalLengths[284] = 15;  // lengths 227..258
+
+  const std::vector<int> distanceLengths = {1, 1};  // distances 1 and 2
+  const auto literalCodes = CanonicalCodes(literalLengths);
+  const auto distanceCodes = CanonicalCodes(distanceLengths);
+
+  BitWriter w;
+  w.Put(1, 1);
+  w.Put(2, 2);
+  w.Put(286 - 257, 5);
+  w.Put(2 - 1, 5);
+  w.Put(19 - 4, 4);
+  // The code-length code lists 16, 17, 18 first (unused here), then 0..15 in some order, all
+  // four bits long: code length n is written as the four bits of n.
+  for (int i = 0; i < 19; ++i) w.Put(i < 3 ? 0 : 4, 3);
+  auto putLengths = [&](const std::vector<int>& lengths) {
+    for (int len : lengths) PutCode(w, static_cast<std::uint32_t>(len), 4);
+  };
+  putLengths(literalLengths);
+  putLengths(distanceLengths);
+
+  std::mt19937 random(11);
+  Bytes expected;
+  auto literal = [&](int k) {
+    PutCode(w, literalCodes['a' + k], literalLengths['a' + k]);
+    expected.push_back(static_cast<std::uint8_t>('a' + k));
+  };
+  literal(0);
+  literal(1);
+  for (int i = 0; i < 4000; ++i) {
+    if (random() % 3 == 0) {
+      literal(static_cast<int>(random() % 13));
+      continue;
+    }
+    const int symbol = 283 + static_cast<int>(random() % 2);
+    const std::uint32_t extra = random() % 31;
+    const std::size_t distance = 1 + random() % 2;
+    PutCode(w, literalCodes[symbol], 15);
+    w.Put(extra, 5);
+    PutCode(w, distanceCodes[distance - 1], 1);
+    for (std::size_t n = (symbol == 283 ? 195 : 227) + extra; n > 0; --n)
+      expected.push_back(expected[expected.size() - distance]);
+  }
+  PutCode(w, literalCodes[256], 14);
+
+  Bytes out;
+  ASSERT_EQ(InflateBytes(w.Data(), out), InflateResult::kDone);
+  EXPECT_TRUE(out == expected)
+      << out.size() << " bytes instead of " << expected.size() << ", first difference at "
+      << (std::mismatch(out.begin(), out.end(), expected.begin(), expected.end()).first - out.begin());
+}
+
+// Stored blocks copied straight from the input between blocks that were read ahead with codes:
+// the bits read ahead before a stored block must not come back after it.
+TEST(Inflate, StoredBlocksBetweenCodedBlocks) {
+  for (std::size_t stored = 1; stored <= 2000; stored += 111) {
+    Bytes data = test::SampleData(30000, static_cast<unsigned>(stored));
+    std::mt19937 random(static_cast<unsigned>(stored));
+    Bytes noise(stored);
+    for (auto& b : noise) b = static_cast<std::uint8_t>(random());
+    z_stream z{};
+    ASSERT_EQ(deflateInit2(&z, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY), Z_OK);
+    Bytes stream(200000);
+    z.next_out = stream.data();
+    z.avail_out = static_cast<uInt>(stream.size());
+    auto feed = [&](const Bytes& bytes, int flush) {
+      z.next_in = const_cast<Bytef*>(bytes.data());
+      z.avail_in = static_cast<uInt>(bytes.size());
+      deflate(&z, flush);
+    };
+    feed(data, Z_NO_FLUSH);
+    deflateParams(&z, 0, Z_DEFAULT_STRATEGY);  // ends the dynamic block; the noise goes out stored
+    feed(noise, Z_NO_FLUSH);
+    deflateParams(&z, 6, Z_DEFAULT_STRATEGY);
+    feed(data, Z_FINISH);
+    stream.resize(z.total_out);
+    deflateEnd(&z);
+
+    Bytes expected = data;
+    expected.insert(expected.end(), noise.begin(), noise.end());
+    expected.insert(expected.end(), data.begin(), data.end());
+    Bytes out;
+    ASSERT_EQ(InflateBytes(stream, out), InflateResult::kDone) << stored << " stored bytes";
+    EXPECT_TRUE(out == expected) << stored << " stored bytes";
+  }
+}
+
+// zlib's deflate never reaches further back than 32506 bytes; the format allows 32768. Fixed
+// codes: literals, then matches at the farthest distances once the window has been flushed.
+TEST(Inflate, FarthestDistancesAfterAWindowFlush) {
+  BitWriter w;
+  w.Put(1, 1);
+  w.Put(1, 2);
+  Bytes expected;
+  std::mt19937 random(3);
+  for (int i = 0; i < 100000; ++i) {
+    const std::uint8_t byte = static_cast<std::uint8_t>(random() % 144);  // 8-bit codes 0x30 + byte
+    PutCode(w, 0x30u + byte, 8);
+    expected.push_back(byte);
+  }
+  // Length 258 (symbol 285, code 0xC5) or 10 (symbol 264, code 8); distance symbol 29 (code
+  // 29) is 24577 plus 13 extra bits.
+  for (const std::size_t distance : {32768, 32767, 32507, 24577, 32768}) {
+    for (const std::size_t length : {258, 10}) {
+      PutCode(w, length == 258 ? 0xC5 : 8, length == 258 ? 8 : 7);
+      PutCode(w, 29, 5);
+      w.Put(static_cast<std::uint32_t>(distance - 24577), 13);
+      for (std::size_t n = 0; n < length; ++n) expected.push_back(expected[expected.size() - distance]);
+    }
+  }
+  PutCode(w, 0, 7);
+  Bytes out;
+  ASSERT_EQ(InflateBytes(w.Data(), out), InflateResult::kDone);
+  EXPECT_TRUE(out == expected);
 }
 
 TEST(Inflate, TruncatedStreamsAreDamagedAtEveryCut) {
