@@ -65,9 +65,21 @@ bool TApplication::NotifyListeners(MSG& message) {
 // Key-downs and characters go first through the focused control's own message path,
 // which hands dialog keys and accelerators to its form (CM_DIALOGKEY, CM_DIALOGCHAR).
 bool TApplication::OfferKeyToControl(const MSG& message) {
-  if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_SYSCHAR) return false;
+  const UINT msg = message.message;
+  if (msg != WM_KEYDOWN && msg != WM_SYSKEYDOWN && msg != WM_CHAR && msg != WM_SYSCHAR) return false;
   TWinControl* control = TWinControl::FindControl(message.hwnd);
-  return control && control->Perform(CN_BASE + message.message, message.wParam, message.lParam) != 0;
+  if (!control) return false;
+  if (msg != WM_SYSKEYDOWN && control->Perform(CN_BASE + msg, message.wParam, message.lParam) != 0) return true;
+  if (msg == WM_CHAR || msg == WM_SYSCHAR) return false;
+  // Then the menu bar's short-cuts of the control's form.
+  TControl* root = control;
+  while (root->Parent()) root = root->Parent();
+  auto* form = dynamic_cast<TForm*>(root);
+  unsigned shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return form && form->IsShortCut(ShortCut(static_cast<unsigned>(message.wParam), shift));
 }
 
 void TApplication::QueueRelease(TForm& form) {

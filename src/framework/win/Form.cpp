@@ -66,10 +66,24 @@ void TForm::ComputeStyles(DWORD& style, DWORD& exStyle) const {
 }
 
 void TForm::SetMenu(TMainMenu* menu) {
+  if (menu_ && menuListener_) menu_->RemoveChangeListener(menuListener_);
+  menuListener_ = 0;
   menu_ = menu;
-  if (menu_) menu_->OnRebuilt = [this] { AttachMenu(); };
+  if (menu_) {
+    menuListener_ = menu_->AddChangeListener([this](TMenuItem*, bool) { AttachMenu(); });
+  }
   AttachMenu();
 }
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == menu_) {
+    menu_ = nullptr;
+    menuListener_ = 0;
+  }
+}
+
+bool TForm::IsShortCut(TShortCut shortCut) { return menu_ && menu_->IsShortCut(shortCut); }
 
 void TForm::AttachMenu() {
   if (!HandleAllocated()) return;
@@ -223,28 +237,9 @@ bool TForm::HandleMenuMessage(TMessage& message) {
         return true;
       }
       return false;
-    case WM_MEASUREITEM: {
-      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
-      if (measure->CtlType != ODT_MENU) return false;
-      auto* item = TMenuItem::FromCommand(measure->itemID);
-      if (!item || !item->OnMeasureItem) return false;
-      int width = static_cast<int>(measure->itemWidth), height = static_cast<int>(measure->itemHeight);
-      WindowDc dc(Handle());
-      item->OnMeasureItem(*item, dc.get(), width, height);
-      measure->itemWidth = width;
-      measure->itemHeight = height;
-      message.Result = TRUE;
-      return true;
-    }
-    case WM_DRAWITEM: {
-      auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
-      if (draw->CtlType != ODT_MENU) return false;
-      auto* item = TMenuItem::FromCommand(draw->itemID);
-      if (!item || !item->OnDrawItem) return false;
-      item->OnDrawItem(*item, draw->hDC, draw->rcItem, draw->itemState);
-      message.Result = TRUE;
-      return true;
-    }
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      return TMenu::DispatchOwnerDraw(Handle(), message);
     default:
       return false;
   }

@@ -27,6 +27,8 @@ class TForm : public TWinControl {
   // The menu bar; set it before sizing the client area (the bar is outside the client).
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
+  // Runs the menu item whose short-cut this is; false when the menu bar has none.
+  virtual bool IsShortCut(TShortCut shortCut);
 
   // The window's icons (title bar and Alt+Tab); not owned.
   void SetIcons(HICON big, HICON small);
@@ -62,6 +64,7 @@ class TForm : public TWinControl {
   void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
   void BeforeDestruction() override;
+  void Notification(TComponent* component, TOperation operation) override;
   // Derived constructors call this last: it finishes loading and runs OnCreate, whose
   // errors are reported while the form is created all the same.
   void FormCreated();
@@ -74,6 +77,7 @@ class TForm : public TWinControl {
   bool HandleMenuMessage(TMessage& message);
   TButton* FindDialogButton(bool cancel);
   TMainMenu* menu_ = nullptr;
+  int menuListener_ = 0;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   int clientWidth_ = 0;

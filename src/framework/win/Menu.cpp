@@ -4,6 +4,8 @@
 #include <map>
 
 #include "framework/win/Action.h"
+#include "framework/win/Application.h"
+#include "framework/win/Win32Error.h"
 #include "framework/win/Control.h"
 #include "framework/win/WideText.h"
 
@@ -87,6 +89,17 @@ void TMenuItem::SetDefault(bool isDefault) {
   Changed(false);
 }
 
+void TMenuItem::SetShortCut(TShortCut shortCut) {
+  if (shortCut == shortCut_) return;
+  shortCut_ = shortCut;
+  Changed(false);
+}
+
+std::string TMenuItem::MenuText() const {
+  const std::string keys = ShortCutToText(shortCut_);
+  return keys.empty() ? caption_ : caption_ + "\t" + keys;
+}
+
 void TMenuItem::SetAction(TAction* action) {
   if (action_) action_->Unsubscribe(actionSubscription_);
   action_ = action;
@@ -133,7 +146,7 @@ void TMenuItem::FillMenu(HMENU menu, bool ownerDraw) {
   for (TMenuItem* item : items_) {
     if (!item->visible_) continue;
     MENUITEMINFOW info{sizeof(info)};
-    std::wstring text = Widen(item->caption_);
+    std::wstring text = Widen(item->MenuText());
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
     info.wID = item->command_;
     info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
@@ -185,14 +198,82 @@ void TMenu::Rebuild() {
   items_.FillMenu(fresh.get(), ownerDraw_);
   MenuHandle old = std::move(handle_);
   handle_ = std::move(fresh);
-  if (OnRebuilt) OnRebuilt();
+  NotifyChange(nullptr, true);
   // The old handle goes only after the form has switched to the new one.
+}
+
+int TMenu::AddChangeListener(ChangeListener listener) {
+  changeListeners_.emplace_back(nextListenerId_, std::make_shared<const ChangeListener>(std::move(listener)));
+  return nextListenerId_++;
+}
+
+void TMenu::RemoveChangeListener(int id) {
+  std::erase_if(changeListeners_, [id](const auto& entry) { return entry.first == id; });
+}
+
+// Listeners removed while others are told are not told; each is kept alive for its call.
+void TMenu::NotifyChange(TMenuItem* source, bool rebuilt) {
+  const auto listeners = changeListeners_;
+  for (const auto& [id, listener] : listeners) {
+    const bool stillThere = std::any_of(changeListeners_.begin(), changeListeners_.end(),
+                                        [id](const auto& entry) { return entry.first == id; });
+    if (stillThere) (*listener)(source, rebuilt);
+  }
+}
+
+namespace {
+TMenuItem* FindShortCut(TMenuItem& parent, TShortCut shortCut) {
+  for (int i = 0; i < parent.Count(); ++i) {
+    TMenuItem* item = parent.Items(i);
+    if (!item->Visible() || !item->Enabled()) continue;
+    if (item->ShortCut() == shortCut && item->Count() == 0) return item;
+    if (TMenuItem* found = FindShortCut(*item, shortCut)) return found;
+  }
+  return nullptr;
+}
+}  // namespace
+
+bool TMenu::IsShortCut(TShortCut shortCut) {
+  if (shortCut == 0) return false;
+  TMenuItem* item = FindShortCut(items_, shortCut);
+  if (!item) return false;
+  item->Click();
+  return true;
+}
+
+bool TMenu::DispatchOwnerDraw(HWND window, TMessage& message) {
+  switch (message.Msg) {
+    case WM_MEASUREITEM: {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+      if (measure->CtlType != ODT_MENU) return false;
+      TMenuItem* item = TMenuItem::FromCommand(measure->itemID);
+      if (!item || !item->OnMeasureItem) return false;
+      int width = static_cast<int>(measure->itemWidth), height = static_cast<int>(measure->itemHeight);
+      WindowDc dc(window);
+      item->OnMeasureItem(*item, dc.get(), width, height);
+      measure->itemWidth = width;
+      measure->itemHeight = height;
+      message.Result = TRUE;
+      return true;
+    }
+    case WM_DRAWITEM: {
+      auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
+      if (draw->CtlType != ODT_MENU) return false;
+      TMenuItem* item = TMenuItem::FromCommand(draw->itemID);
+      if (!item || !item->OnDrawItem) return false;
+      item->OnDrawItem(*item, draw->hDC, draw->rcItem, draw->itemState);
+      message.Result = TRUE;
+      return true;
+    }
+    default:
+      return false;
+  }
 }
 
 void TMenu::UpdateItem(TMenuItem& item) {
   if (!handle_ || !item.parent_ || !item.parent_->handle_) return;
   MENUITEMINFOW info{sizeof(info)};
-  std::wstring text = Widen(item.caption_);
+  std::wstring text = Widen(item.MenuText());
   info.fMask = MIIM_STATE;
   info.fState = (item.checked_ ? MFS_CHECKED : 0) | (item.enabled_ ? 0 : MFS_DISABLED) |
                 (item.default_ ? MFS_DEFAULT : 0);
@@ -201,21 +282,42 @@ void TMenu::UpdateItem(TMenuItem& item) {
     info.dwTypeData = text.data();
   }
   SetMenuItemInfoW(item.parent_->handle_, item.command_, FALSE, &info);
-  if (OnRebuilt && !popup_) OnRebuilt();
+  NotifyChange(&item, false);
 }
 
 // ---- TPopupMenu -----------------------------------------------------------------------
 
-HWND TPopupMenu::OwnerWindow() {
-  for (TComponent* owner = Owner(); owner; owner = owner->Owner()) {
-    if (auto* control = dynamic_cast<TWinControl*>(owner)) return control->Handle();
+namespace {
+LRESULT CALLBACK MenuHostProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  try {
+    if (TMenu::DispatchOwnerDraw(window, message)) return message.Result;
+  } catch (...) {
+    Application().HandleException(std::current_exception());
+    return 0;
   }
-  return GetActiveWindow();
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+}  // namespace
+
+HWND TPopupMenu::HostWindow() {
+  static WindowHandle host = [] {
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.lpfnWndProc = MenuHostProcedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TMenuHost";
+    if (!RegisterClassExW(&wc)) throw Win32Error("Cannot register the menu host window class");
+    WindowHandle window(CreateWindowExW(WS_EX_TOOLWINDOW, L"TMenuHost", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                        nullptr, GetModuleHandleW(nullptr), nullptr));
+    if (!window) throw Win32Error("Cannot create the menu host window");
+    return window;
+  }();
+  return host.get();
 }
 
 void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);
-  HWND owner = OwnerWindow();
+  HWND owner = HostWindow();
   showing_ = true;
   UINT chosen = TrackPopupMenuEx(Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, owner, nullptr);
   showing_ = false;

@@ -2,15 +2,20 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "framework/Bitmap.h"
 #include "framework/Component.h"
+#include "framework/ShortCut.h"
 #include "framework/win/Handles.h"
+#include "framework/win/Message.h"
 
 namespace zentavo {
 
 class TAction;
+class TImageList;
 class TMenu;
 class TWinControl;
 
@@ -41,7 +46,15 @@ class TMenuItem : public TComponent {
   void SetVisible(bool visible);
   bool Default() const { return default_; }
   void SetDefault(bool isDefault);
+  // A picture from the menu's Images, or a bitmap of the item's own (owner-drawn menus
+  // draw them).
   int ImageIndex = -1;
+  TBitmap Bitmap;
+  // The key that runs the item from its form; shown after the caption.
+  TShortCut ShortCut() const { return shortCut_; }
+  void SetShortCut(TShortCut shortCut);
+  // The text shown in the menu: the caption, then a tab and the short-cut's name.
+  std::string MenuText() const;
 
   TAction* Action() const { return action_; }
   void SetAction(TAction* action);
@@ -75,6 +88,7 @@ class TMenuItem : public TComponent {
   bool enabled_ = true;
   bool visible_ = true;
   bool default_ = false;
+  TShortCut shortCut_ = 0;
   TAction* action_ = nullptr;
   int actionSubscription_ = 0;
   UINT command_;
@@ -93,19 +107,35 @@ class TMenu : public TComponent {
   HMENU Handle();
   bool OwnerDraw() const { return ownerDraw_; }
   void SetOwnerDraw(bool ownerDraw);
-  // Told after the handle was rebuilt (a form re-attaches its main menu).
-  std::function<void()> OnRebuilt;
+  TImageList* Images = nullptr;
+
+  // Told of every change: an item's state or text (source = the item, rebuilt = false), or
+  // a new handle (source = nullptr, rebuilt = true; a form re-attaches its menu bar). Any
+  // number of listeners; adding and removing is safe while they are told.
+  using ChangeListener = std::function<void(TMenuItem* source, bool rebuilt)>;
+  int AddChangeListener(ChangeListener listener);
+  void RemoveChangeListener(int id);
+
+  // Runs the enabled, visible item whose short-cut this is; false when none has it.
+  bool IsShortCut(TShortCut shortCut);
+
+  // Measures and paints owner-drawn menu items for any window that receives the menu
+  // messages; true when the message was a menu item's.
+  static bool DispatchOwnerDraw(HWND window, TMessage& message);
 
  protected:
   friend class TMenuItem;
   void Rebuild();
   void UpdateItem(TMenuItem& item);
+  void NotifyChange(TMenuItem* source, bool rebuilt);
   bool popup_;
 
  private:
   TMenuItem items_;
   MenuHandle handle_;
   bool ownerDraw_ = false;
+  std::vector<std::pair<int, std::shared_ptr<const ChangeListener>>> changeListeners_;
+  int nextListenerId_ = 1;
 };
 
 class TMainMenu : public TMenu {
@@ -121,8 +151,9 @@ class TPopupMenu : public TMenu {
   // Shows the menu at a screen point and runs the chosen item once it closes.
   void Popup(int x, int y);
   std::function<void(TComponent* sender)> OnPopup;
-  // The window that receives the menu's messages; defaults to the owner form.
-  HWND OwnerWindow();
+  // The hidden window that owns every popup menu, so that owner drawing reaches popups
+  // whatever their owner (a form, a foreign dialog, nothing).
+  static HWND HostWindow();
   bool Showing() const { return showing_; }
 
  private:
