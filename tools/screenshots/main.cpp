@@ -14,7 +14,7 @@
 
 #include "program/win/ProgramWindows.h"
 #include "framework/win/Application.h"
-#include "framework/win/Handles.h"
+#include "framework/win/WindowCapture.h"
 #include "framework/win/WideText.h"
 #include "ledger/LedgerStatement.h"
 #include "ledger/LedgerStore.h"
@@ -54,41 +54,9 @@ void Seed(const std::string& ledger) {
   }
 }
 
-void Settle() {
-  for (int i = 0; i < 20; ++i) {
-    Application().ProcessMessages();
-    Sleep(25);
-  }
-}
-
 // The window as the screen shows it, frame included, as a 24-bit BMP file.
 void Save(HWND window, const fs::path& file) {
-  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  Settle();
-  RECT r;
-  GetWindowRect(window, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  WindowDc screen(nullptr);
-  MemoryDcHandle memory(CreateCompatibleDC(screen.get()));
-  BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-  {
-    DcStateGuard guard(memory.get());
-    SelectObject(memory.get(), bitmap.get());
-    BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY);
-  }
-  BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB};
-  const int stride = (width * 3 + 3) & ~3;
-  std::vector<char> pixels(static_cast<size_t>(stride) * height);
-  GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
-  BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(info) + pixels.size()), 0, 0,
-                          sizeof(BITMAPFILEHEADER) + sizeof(info)};
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&header), sizeof(header));
-  out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  CaptureWindow(window).SaveToFile(file);
   std::printf("screenshots: %s\n", file.string().c_str());
 }
 

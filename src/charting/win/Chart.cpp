@@ -126,12 +126,7 @@ void DrawMarks(HDC dc, GdiCache& gdi, const ChartLayout& layout) {
 
 }  // namespace
 
-TChart::TChart(TComponent* owner) : TWinControl(owner), Symbols(UserNumberSymbols()) { SetColor(clBtnFace); }
-
-void TChart::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  params.style |= WS_CLIPCHILDREN;
-}
+TChart::TChart(TComponent* owner) : TCustomPanel(owner), Symbols(UserNumberSymbols()) { SetColor(clBtnFace); }
 
 const ChartSeries* TChart::ActiveSeries() const {
   for (const ChartSeries& series : series_)
@@ -204,7 +199,7 @@ void TChart::WndProc(TMessage& message) {
     message.Result = 1;
     return;
   }
-  TWinControl::WndProc(message);
+  TCustomPanel::WndProc(message);
 }
 
 }  // namespace zentavo

@@ -5,7 +5,7 @@
 
 #include "charting/ChartLayout.h"
 #include "charting/ChartSeries.h"
-#include "framework/win/Control.h"
+#include "framework/win/ExtCtrls.h"
 #include "framework/win/OffscreenBuffer.h"
 
 namespace zentavo {
@@ -13,8 +13,8 @@ namespace zentavo {
 // The chart control: a title and three series (bar, line, pie), of which the active one
 // is drawn in its 3D view. Drawn in one go from an off-screen bitmap, so a redraw never
 // flickers.
-class TChart : public TWinControl {
-  ZENTAVO_CLASS(TChart, TWinControl)
+class TChart : public TCustomPanel {
+  ZENTAVO_CLASS(TChart, TCustomPanel)
  public:
   explicit TChart(TComponent* owner);
 
@@ -36,7 +36,6 @@ class TChart : public TWinControl {
   void PaintTo(HDC dc);
 
  protected:
-  void CreateParams(TCreateParams& params) override;
   void PaintWindow(HDC dc) override;
   void WndProc(TMessage& message) override;
 

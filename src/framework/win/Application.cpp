@@ -23,7 +23,8 @@ TApplication::TApplication() = default;
 TApplication::~TApplication() = default;
 
 void TApplication::Initialize() {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_STANDARD_CLASSES |
+                                                      ICC_COOL_CLASSES | ICC_USEREX_CLASSES};
   InitCommonControlsEx(&controls);
 }
 
@@ -107,6 +108,10 @@ bool TApplication::DispatchOne(MSG& message) {
   FreeReleasedForms();
   if (message.message == CM_RELEASE) return true;  // its work is done above
   if (NotifyListeners(message)) return true;
+  // The document windows' own keys (Ctrl+F4, Ctrl+F6) come before the controls' keys.
+  if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && mainForm_ && mainForm_->ClientHandle() &&
+      TranslateMDISysAccel(mainForm_->ClientHandle(), &message))
+    return true;
   if (OfferKeyToControl(message)) return true;
   // Tab and the arrow keys move between controls, as in dialogs.
   if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && message.hwnd) {

@@ -45,6 +45,10 @@ class TApplication : public TComponent {
   // Handles messages until the condition holds or the time runs out; for tests and waits.
   bool ProcessMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
+  // True while one of the program's windows is the active window of the system.
+  bool Active() const { return active_; }
+  void SetActive(bool active) { active_ = active; }
+
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title);
 
@@ -83,6 +87,7 @@ class TApplication : public TComponent {
 
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
+  bool active_ = false;
   std::string title_;
   std::vector<Listener> listeners_;
   std::vector<TForm*> released_;

@@ -53,12 +53,60 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
   if (parent_) parent_->RemoveControl(this);
   parent_ = parent;
-  if (parent_) parent_->InsertControl(this);
+  if (parent_) {
+    parent_->InsertControl(this);
+    RecordPlacement();
+    if (align_ != TAlign::alNone) parent_->ArrangeControls();
+  }
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+  ApplyConstraints(constraints_, width, height);
+  const RECT old = bounds_;
   bounds_ = RECT{left, top, left + width, top + height};
+  const bool byParent = parent_ && parent_->arranging_;
+  if (!byParent) RecordPlacement();
   BoundsChanged();
+  // An aligned control that changed its own size moves its siblings.
+  if (!byParent && parent_ && align_ != TAlign::alNone &&
+      (old.right - old.left != width || old.bottom - old.top != height))
+    parent_->ArrangeControls();
+}
+
+void TControl::RecordPlacement() {
+  placed_ = TRect{bounds_.left, bounds_.top, bounds_.right, bounds_.bottom};
+  if (!parent_) return;
+  const SIZE client = parent_->ClientSize();
+  placedParentWidth_ = client.cx;
+  placedParentHeight_ = client.cy;
+}
+
+TLayoutChild TControl::LayoutChild() const {
+  TLayoutChild child;
+  child.align = align_;
+  child.anchors = anchors_;
+  child.visible = visible_;
+  child.bounds = TRect{bounds_.left, bounds_.top, bounds_.right, bounds_.bottom};
+  child.placed = placed_;
+  child.placedParentWidth = placedParentWidth_;
+  child.placedParentHeight = placedParentHeight_;
+  return child;
+}
+
+void TControl::SetAlign(TAlign align) {
+  if (align == align_) return;
+  align_ = align;
+  if (parent_) parent_->ArrangeControls();
+}
+
+void TControl::SetAnchors(unsigned anchors) {
+  anchors_ = anchors;
+  RecordPlacement();
+}
+
+void TControl::SetConstraints(const TSizeConstraints& constraints) {
+  constraints_ = constraints;
+  SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TControl::SetVisible(bool visible) {
@@ -234,6 +282,47 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 
 void TWinControl::SetFocus() { ::SetFocus(Handle()); }
 
+SIZE TWinControl::ClientSize() {
+  if (handle_) {
+    RECT client;
+    GetClientRect(handle_, &client);
+    return SIZE{client.right, client.bottom};
+  }
+  return SIZE{Width(), Height()};
+}
+
+// While the parent is being built, its size is not final yet: anchored children take
+// their current place as the one to keep instead of following.
+void TWinControl::ArrangeControls() {
+  if (arranging_ || controls_.empty()) return;
+  const SIZE client = ClientSize();
+  const bool loading = HasState(csLoading);
+  std::vector<TLayoutChild> layout;
+  layout.reserve(controls_.size());
+  for (TControl* child : controls_) {
+    layout.push_back(child->LayoutChild());
+    if (loading && child->align_ == TAlign::alNone) layout.back().anchors = akLeft | akTop;
+  }
+  const std::vector<TRect> arranged = ArrangeChildren(client.cx, client.cy, layout);
+  const std::vector<TControl*> children = controls_;
+  arranging_ = true;
+  for (size_t i = 0; i < children.size(); ++i) {
+    const TRect& rect = arranged[i];
+    if (rect == layout[i].bounds) continue;
+    children[i]->SetBounds(rect.left, rect.top, rect.Width(), rect.Height());
+  }
+  arranging_ = false;
+  if (loading) {
+    for (TControl* child : children) child->RecordPlacement();
+  }
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  for (TControl* child : controls_) child->RecordPlacement();
+  ArrangeControls();
+}
+
 void TWinControl::CreateParams(TCreateParams& params) {
   params.className = Widen(ClassName());
   params.x = bounds_.left;
@@ -296,7 +385,11 @@ void TWinControl::CreateWnd() {
 LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* self = FromHandle(window);
   if (!self && msg == WM_NCCREATE) {
-    self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    // An MDI child's creation data comes wrapped in the client's own structure.
+    self = (create->dwExStyle & WS_EX_MDICHILD)
+               ? reinterpret_cast<TWinControl*>(static_cast<MDICREATESTRUCTW*>(create->lpCreateParams)->lParam)
+               : static_cast<TWinControl*>(create->lpCreateParams);
     if (self) {
       SetPropW(window, kSelfProperty, self);
       self->handle_ = window;
@@ -514,6 +607,10 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_WINDOWPOSCHANGED:
       ReadBoundsFromWindow();  // before the WM_SIZE and WM_MOVE that follow from it
       DefaultHandler(message);
+      return;
+    case WM_SIZE:
+      DefaultHandler(message);
+      if (message.WParam != SIZE_MINIMIZED) ArrangeControls();
       return;
     case CN_KEYDOWN:
     case CN_CHAR:

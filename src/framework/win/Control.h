@@ -7,6 +7,7 @@
 
 #include "framework/Color.h"
 #include "framework/Component.h"
+#include "framework/Layout.h"
 #include "framework/win/Font.h"
 #include "framework/win/Message.h"
 
@@ -38,6 +39,15 @@ class TControl : public TComponent {
   int Height() const { return bounds_.bottom - bounds_.top; }
   RECT BoundsRect() const { return bounds_; }
   virtual void SetBounds(int left, int top, int width, int height);
+
+  // Placement in the parent: an edge or the rest of the client area, or the control's own
+  // bounds kept at a distance from the anchored parent edges. Sizes stay within Constraints.
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align);
+  unsigned Anchors() const { return anchors_; }
+  void SetAnchors(unsigned anchors);
+  const TSizeConstraints& Constraints() const { return constraints_; }
+  void SetConstraints(const TSizeConstraints& constraints);
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -82,9 +92,18 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  // Remembers the bounds and the parent's client size as the place anchors keep.
+  void RecordPlacement();
+  TLayoutChild LayoutChild() const;
 
  protected:
   RECT bounds_{};
+  TAlign align_ = TAlign::alNone;
+  unsigned anchors_ = kDefaultAnchors;
+  TSizeConstraints constraints_;
+  TRect placed_;
+  int placedParentWidth_ = 0;
+  int placedParentHeight_ = 0;
   TWinControl* parent_ = nullptr;
   bool visible_ = true;
   bool enabled_ = true;
@@ -147,6 +166,10 @@ class TWinControl : public TControl {
   void RemoveControl(TControl* control);
 
   void SetBounds(int left, int top, int width, int height) override;
+  // The size of the area children are placed in.
+  virtual SIZE ClientSize();
+  // Places the aligned and anchored children for the current client size.
+  void ArrangeControls();
   void SetFocus();
   bool Focused();
   void Invalidate() override;
@@ -166,6 +189,7 @@ class TWinControl : public TControl {
  protected:
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
+  void Loaded() override;
   // Called once the window exists: children and state are pushed to it.
   virtual void CreateHandleDone() {}
   // Paints the client area of the framework's own window classes (not superclassed ones)
@@ -182,6 +206,8 @@ class TWinControl : public TControl {
   HBRUSH BackgroundBrush();
 
  private:
+  friend class TControl;
+  bool arranging_ = false;  // children are being placed by ArrangeControls
   void PaintGraphicChildren(HDC dc);
   void EraseStaleGraphicAreas();
   void ReadBoundsFromWindow();

@@ -1,9 +1,12 @@
 #include "framework/win/Form.h"
 
+#include <algorithm>
+
 #include "framework/Properties.h"
 #include "framework/win/Application.h"
 #include "framework/win/Screen.h"
 #include "framework/win/StdCtrls.h"
+#include "framework/win/Win32Error.h"
 
 namespace zentavo {
 
@@ -12,7 +15,7 @@ const bool formPropertiesRegistered = [] {
   RegisterProperty(TForm::StaticClassInfo(),
                    {"BorderStyle", "TFormBorderStyle",
                     [](const TComponent& c) {
-                      return TPropertyValue(static_cast<long long>(static_cast<const TForm&>(c).BorderStyle));
+                      return TPropertyValue(static_cast<long long>(static_cast<TFormBorderStyle>(static_cast<const TForm&>(c).BorderStyle)));
                     },
                     [](TComponent& c, const TPropertyValue& v) {
                       static_cast<TForm&>(c).BorderStyle = static_cast<TFormBorderStyle>(std::get<long long>(v));
@@ -88,7 +91,110 @@ bool TForm::IsShortCut(TShortCut shortCut) { return menu_ && menu_->IsShortCut(s
 void TForm::AttachMenu() {
   if (!HandleAllocated()) return;
   ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+  UpdateMDIMenus();
   DrawMenuBar(Handle());
+}
+
+// The MDI client fills the main form's client area (the frame procedure keeps it so) and
+// lists its documents in the Window menu.
+void TForm::CreateMDIClient() {
+  CLIENTCREATESTRUCT client{WindowMenu ? WindowMenu->Handle() : nullptr, 0xFF00};
+  RECT area;
+  GetClientRect(Handle(), &area);
+  clientHandle_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                                  WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0,
+                                  area.right, area.bottom, Handle(), nullptr, GetModuleHandleW(nullptr), &client);
+  if (!clientHandle_) throw Win32Error("Cannot create the MDI client window");
+}
+
+// Menu handles are made anew when a menu changes; the client must hear of the new ones.
+void TForm::UpdateMDIMenus() {
+  if (!clientHandle_ || !menu_) return;
+  SendMessageW(clientHandle_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu_->Handle()),
+               reinterpret_cast<LPARAM>(WindowMenu ? WindowMenu->Handle() : nullptr));
+}
+
+std::vector<TForm*> TForm::MDIChildList() {
+  std::vector<TForm*> children;
+  if (!clientHandle_) return children;
+  HWND active = reinterpret_cast<HWND>(SendMessageW(clientHandle_, WM_MDIGETACTIVE, 0, 0));
+  if (auto* form = dynamic_cast<TForm*>(FromHandle(active))) children.push_back(form);
+  for (HWND child = GetWindow(clientHandle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    auto* form = dynamic_cast<TForm*>(FromHandle(child));
+    if (form && child != active && !form->HasState(csDestroying)) children.push_back(form);
+  }
+  return children;
+}
+
+int TForm::MDIChildCount() { return static_cast<int>(MDIChildList().size()); }
+
+TForm* TForm::MDIChildren(int index) { return MDIChildList().at(static_cast<size_t>(index)); }
+
+TForm* TForm::ActiveMDIChild() {
+  if (!clientHandle_) return nullptr;
+  return dynamic_cast<TForm*>(FromHandle(reinterpret_cast<HWND>(SendMessageW(clientHandle_, WM_MDIGETACTIVE, 0, 0))));
+}
+
+void TForm::Cascade() {
+  if (clientHandle_) SendMessageW(clientHandle_, WM_MDICASCADE, 0, 0);
+}
+
+void TForm::Tile(bool rows) {
+  if (clientHandle_) SendMessageW(clientHandle_, WM_MDITILE, rows ? MDITILE_HORIZONTAL : MDITILE_VERTICAL, 0);
+}
+
+// MDI windows end their messages in the frame and child procedures of the system, which
+// move the client, merge the maximized child's buttons and keep the Window menu.
+void TForm::DefaultHandler(TMessage& message) {
+  if (HandleAllocated() && !IsFrameworkMessage(message.Msg)) {
+    if (FormStyle == TFormStyle::fsMDIForm && clientHandle_) {
+      message.Result = DefFrameProcW(Handle(), clientHandle_, message.Msg, message.WParam, message.LParam);
+      return;
+    }
+    if (FormStyle == TFormStyle::fsMDIChild) {
+      message.Result = DefMDIChildProcW(Handle(), message.Msg, message.WParam, message.LParam);
+      return;
+    }
+  }
+  TWinControl::DefaultHandler(message);
+}
+
+// The frame follows the new styles and the client area keeps its size.
+void TForm::BorderChanged() {
+  if (!HandleAllocated()) return;
+  const SIZE client = ClientSize();
+  DWORD style, exStyle;
+  ComputeStyles(style, exStyle);
+  const DWORD kept = GetWindowLongW(Handle(), GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
+  SetWindowLongW(Handle(), GWL_STYLE, static_cast<LONG>(style | kept));
+  SetWindowLongW(Handle(), GWL_EXSTYLE, static_cast<LONG>(exStyle));
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetClientSize(client.cx, client.cy);
+}
+
+SIZE TForm::ClientSize() {
+  if (!HandleAllocated() && (clientWidth_ > 0 || clientHeight_ > 0)) return SIZE{clientWidth_, clientHeight_};
+  return TWinControl::ClientSize();
+}
+
+TWindowState TForm::WindowState() {
+  if (!HandleAllocated()) return windowState_;
+  if (IsIconic(Handle())) return TWindowState::wsMinimized;
+  if (IsZoomed(Handle())) return TWindowState::wsMaximized;
+  return TWindowState::wsNormal;
+}
+
+void TForm::SetWindowState(TWindowState state) {
+  windowState_ = state;
+  if (!Showing()) return;
+  if (state == TWindowState::wsMinimized) {
+    ShowWindow(Handle(), SW_MINIMIZE);
+  } else if (state == TWindowState::wsMaximized) {
+    ShowWindow(Handle(), SW_MAXIMIZE);
+  } else {
+    // A minimized window that was maximized restores to maximized first.
+    for (int step = 0; step < 2 && (IsIconic(Handle()) || IsZoomed(Handle())); ++step) ShowWindow(Handle(), SW_RESTORE);
+  }
 }
 
 void TForm::SetClientSize(int width, int height) {
@@ -146,6 +252,7 @@ void TForm::SetIcons(HICON big, HICON small) {
 }
 
 void TForm::CreateHandleDone() {
+  if (FormStyle == TFormStyle::fsMDIForm) CreateMDIClient();
   AttachMenu();
   if (bigIcon_ || smallIcon_) SetIcons(bigIcon_, smallIcon_);
   if (clientSizePending_) FitClientSize();
@@ -159,6 +266,13 @@ void TForm::CreateParams(TCreateParams& params) {
   // taskbar to it.
   TForm* main = Application().MainForm();
   if (main && main != this) params.parent = main->Handle();
+  if (FormStyle == TFormStyle::fsMDIChild) {
+    if (!main || main == this || main->FormStyle != TFormStyle::fsMDIForm || !main->Handle() || !main->ClientHandle())
+      throw Error("An MDI child form needs an MDI main form");
+    params.parent = main->ClientHandle();
+    params.exStyle |= WS_EX_MDICHILD;
+    params.style |= WS_CLIPSIBLINGS;
+  }
 }
 
 void TForm::FormCreated() {
@@ -175,7 +289,14 @@ void TForm::FormCreated() {
 void TForm::Show() {
   SetVisible(true);
   HWND window = Handle();
-  ShowWindow(window, SW_SHOW);
+  if (FormStyle == TFormStyle::fsMDIChild) {
+    ShowWindow(window, windowState_ == TWindowState::wsMaximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+    SendMessageW(GetParent(window), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
+    return;
+  }
+  ShowWindow(window, windowState_ == TWindowState::wsMinimized   ? SW_SHOWMINIMIZED
+                     : windowState_ == TWindowState::wsMaximized ? SW_SHOWMAXIMIZED
+                                                                 : SW_SHOW);
   SetForegroundWindow(window);
 }
 
@@ -190,15 +311,25 @@ void TForm::Release() {
 void TForm::BeforeDestruction() {
   if (HasState(csDestroying)) return;
   Application().ForgetRelease(*this);
+  // The client destroys its documents itself, so that it activates the next one.
+  if (FormStyle == TFormStyle::fsMDIChild && HandleAllocated())
+    SendMessageW(GetParent(Handle()), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
   TWinControl::BeforeDestruction();
 }
 
 void TForm::Close() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  if (!canClose) return;
   TCloseAction action = TCloseAction::caHide;
   if (OnClose) OnClose(this, action);
   if (action == TCloseAction::caNone) return;
   if (this == Application().MainForm()) {
     Application().Terminate();
+    return;
+  }
+  if (action == TCloseAction::caFree) {
+    Release();
     return;
   }
   if (action == TCloseAction::caMinimize) {
@@ -265,6 +396,20 @@ void TForm::WndProc(TMessage& message) {
       return;
     case WM_CLOSE:
       Close();
+      return;
+    case WM_GETMINMAXINFO: {
+      TWinControl::WndProc(message);
+      auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+      const TSizeConstraints& limits = Constraints();
+      if (limits.MinWidth > 0) info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, limits.MinWidth);
+      if (limits.MinHeight > 0) info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, limits.MinHeight);
+      if (limits.MaxWidth > 0) info->ptMaxTrackSize.x = std::min<LONG>(info->ptMaxTrackSize.x, limits.MaxWidth);
+      if (limits.MaxHeight > 0) info->ptMaxTrackSize.y = std::min<LONG>(info->ptMaxTrackSize.y, limits.MaxHeight);
+      return;
+    }
+    case WM_ACTIVATEAPP:
+      Application().SetActive(message.WParam != 0);
+      TWinControl::WndProc(message);
       return;
     case WM_SHOWWINDOW:
       visible_ = message.WParam != 0;

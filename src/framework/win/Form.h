@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 #include "framework/win/Control.h"
 #include "framework/win/Menu.h"
 
@@ -12,6 +14,28 @@ enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWind
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+// A normal window, the main window of a multiple-document interface (with an MDI client
+// window that holds the documents), or one of its document windows.
+enum class TFormStyle { fsNormal, fsMDIForm, fsMDIChild };
+
+// A value of a form that is applied to the live window whenever it is assigned.
+template <class T>
+class TLiveValue {
+ public:
+  TLiveValue(T value, std::function<void()> changed) : value_(value), changed_(std::move(changed)) {}
+  TLiveValue& operator=(T value) {
+    if (value != value_) {
+      value_ = value;
+      changed_();
+    }
+    return *this;
+  }
+  operator T() const { return value_; }
+
+ private:
+  T value_;
+  std::function<void()> changed_;
+};
 
 // A top-level window built in code: the derived form's constructor creates its named
 // components, then calls FinishLoading().
@@ -21,8 +45,30 @@ class TForm : public TWinControl {
   explicit TForm(TComponent* owner);
   ~TForm() override;
 
-  TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
-  unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
+  // Both take effect at once on a shown window; its client area keeps its size.
+  TLiveValue<TFormBorderStyle> BorderStyle{TFormBorderStyle::bsSizeable, [this] { BorderChanged(); }};
+  TLiveValue<unsigned> BorderIcons{biSystemMenu | biMinimize | biMaximize, [this] { BorderChanged(); }};
+
+  // Set before the window is made. An MDI child's parent is the main form's MDI client.
+  TFormStyle FormStyle = TFormStyle::fsNormal;
+  // MDI main form: the menu item whose submenu lists the document windows.
+  TMenuItem* WindowMenu = nullptr;
+  // MDI main form: the client window, its document windows in the client's order (the
+  // active one first) and the active one.
+  HWND ClientHandle() const { return clientHandle_; }
+  int MDIChildCount();
+  TForm* MDIChildren(int index);
+  TForm* ActiveMDIChild();
+  void Cascade();
+  void Tile(bool rows = false);
+
+  // Minimized, maximized or normal, read from the window while it exists; set before the
+  // window is shown, it applies at showing.
+  TWindowState WindowState();
+  void SetWindowState(TWindowState state);
+  // Scroll bars when the children reach past the client area; sizes in pixels as given.
+  bool AutoScroll = false;
+  bool Scaled = false;
 
   // The menu bar; set it before sizing the client area (the bar is outside the client).
   TMainMenu* Menu() const { return menu_; }
@@ -32,6 +78,8 @@ class TForm : public TWinControl {
 
   // The window's icons (title bar and Alt+Tab); not owned.
   void SetIcons(HICON big, HICON small);
+  HICON Icon() const { return bigIcon_; }
+  HICON SmallIcon() const { return smallIcon_; }
 
   // Sizes the window so that its client area has this size (under the current border).
   void SetClientSize(int width, int height);
@@ -58,11 +106,14 @@ class TForm : public TWinControl {
   TNotifyEvent OnActivate;
   TNotifyEvent OnDeactivate;
   std::function<void(TComponent* sender, TCloseAction& action)> OnClose;
+  // Asked before OnClose; leaving canClose false keeps the form open.
+  std::function<void(TComponent* sender, bool& canClose)> OnCloseQuery;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
   void BeforeDestruction() override;
   void Notification(TComponent* component, TOperation operation) override;
   // Derived constructors call this last: it finishes loading and runs OnCreate, whose
@@ -73,6 +124,8 @@ class TForm : public TWinControl {
   void ComputeStyles(DWORD& style, DWORD& exStyle) const;
   void AttachMenu();
   void FitClientSize();
+  void BorderChanged();
+  SIZE ClientSize() override;
   bool OwnsWindow(HWND window);
   bool HandleMenuMessage(TMessage& message);
   TButton* FindDialogButton(bool cancel);
@@ -83,6 +136,11 @@ class TForm : public TWinControl {
   int clientWidth_ = 0;
   int clientHeight_ = 0;
   bool clientSizePending_ = false;
+  TWindowState windowState_ = TWindowState::wsNormal;
+  HWND clientHandle_ = nullptr;  // destroyed with the form's window
+  void CreateMDIClient();
+  void UpdateMDIMenus();
+  std::vector<TForm*> MDIChildList();
   bool deactivatedForOwnedWindow_ = false;
 };
 

@@ -6,13 +6,13 @@
 
 namespace zentavo {
 
-TListView::TListView(TComponent* owner) : TWinControl(owner) {
+TListView::TListView(TComponent* owner) : TCustomListView(owner) {
   color_ = clWindow;
   SetBounds(0, 0, 250, 150);
 }
 
 void TListView::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
+  TCustomListView::CreateParams(params);
   params.baseClassName = WC_LISTVIEWW;
   params.style |= WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | (MultiSelect ? 0 : LVS_SINGLESEL);
   params.exStyle |= WS_EX_CLIENTEDGE;
@@ -128,7 +128,7 @@ void TListView::WndProc(TMessage& message) {
         return;
     }
   }
-  TWinControl::WndProc(message);
+  TCustomListView::WndProc(message);
 }
 
 }  // namespace zentavo

@@ -12,11 +12,18 @@ struct TListColumn {
   int width;
 };
 
+// The kind of every list view control; the skin engine wraps all of them alike.
+class TCustomListView : public TWinControl {
+  ZENTAVO_CLASS(TCustomListView, TWinControl)
+ public:
+  using TWinControl::TWinControl;
+};
+
 // A report-view list (superclassed "SysListView32") in owner-data mode: the list holds no
 // rows itself, it asks OnData for the text of each cell it shows. So a million rows cost
 // nothing until they are drawn, and refilling is setting a new row count.
-class TListView : public TWinControl {
-  ZENTAVO_CLASS(TListView, TWinControl)
+class TListView : public TCustomListView {
+  ZENTAVO_CLASS(TListView, TCustomListView)
  public:
   explicit TListView(TComponent* owner);
   bool GridLines = true;

@@ -91,17 +91,17 @@ void TButton::WndProc(TMessage& message) {
   TWinControl::WndProc(message);
 }
 
-// ---- TGroupBox ------------------------------------------------------------------------
+// ---- TCustomGroupBox ------------------------------------------------------------------
 
-TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }
+TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }
 
-void TGroupBox::CreateParams(TCreateParams& params) {
+void TCustomGroupBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.baseClassName = L"BUTTON";
   params.style |= BS_GROUPBOX | WS_CLIPCHILDREN;
 }
 
-void TGroupBox::WndProc(TMessage& message) {
+void TCustomGroupBox::WndProc(TMessage& message) {
   // A native group box answers "transparent" to hit tests, which would hide its labels
   // from the mouse; it is a real parent here.
   if (message.Msg == WM_NCHITTEST) {
@@ -153,28 +153,44 @@ void TLabel::Paint(HDC dc) {
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
 }
 
-// ---- TEdit ----------------------------------------------------------------------------
+// ---- TCustomEdit ----------------------------------------------------------------------
 
-TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   color_ = clWindow;
   SetBounds(0, 0, 121, 21);
 }
 
-void TEdit::CreateParams(TCreateParams& params) {
+void TCustomEdit::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.baseClassName = L"EDIT";
-  params.style |= WS_TABSTOP | ES_AUTOHSCROLL;
+  params.style |= WS_TABSTOP | (readOnly_ ? ES_READONLY : 0);
   params.exStyle |= WS_EX_CLIENTEDGE;
 }
 
-std::string TEdit::Text() { return WindowText(); }
+void TCustomEdit::CreateHandleDone() {
+  if (maxLength_ > 0) SendMessageW(Handle(), EM_LIMITTEXT, maxLength_, 0);
+}
 
-void TEdit::SetText(const std::string& text) {
+std::string TCustomEdit::Text() {
+  return WindowText();
+}
+
+void TCustomEdit::SetText(const std::string& text) {
   caption_ = text;
   if (HandleAllocated()) SetWindowTextW(Handle(), Widen(text).c_str());
 }
 
-void TEdit::WndProc(TMessage& message) {
+void TCustomEdit::SetReadOnly(bool readOnly) {
+  readOnly_ = readOnly;
+  if (HandleAllocated()) SendMessageW(Handle(), EM_SETREADONLY, readOnly, 0);
+}
+
+void TCustomEdit::SetMaxLength(int length) {
+  maxLength_ = length < 0 ? 0 : length;
+  if (HandleAllocated()) SendMessageW(Handle(), EM_LIMITTEXT, maxLength_, 0);
+}
+
+void TCustomEdit::WndProc(TMessage& message) {
   if (message.Msg == WM_CHAR && OnKeyPress) {
     wchar_t key = static_cast<wchar_t>(message.WParam);
     OnKeyPress(this, key);
@@ -187,15 +203,105 @@ void TEdit::WndProc(TMessage& message) {
   TWinControl::WndProc(message);
 }
 
-// ---- TComboBox ------------------------------------------------------------------------
+void TEdit::CreateParams(TCreateParams& params) {
+  TCustomEdit::CreateParams(params);
+  params.style |= ES_AUTOHSCROLL;
+}
 
-TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
+// ---- TMemo ----------------------------------------------------------------------------
+
+TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) {
+  SetBounds(0, 0, 185, 89);
+}
+
+void TMemo::CreateParams(TCreateParams& params) {
+  TCustomEdit::CreateParams(params);
+  params.style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+  // Without word wrap long lines scroll sideways instead of breaking.
+  if (!WordWrap || ScrollBars == TScrollStyle::ssHorizontal || ScrollBars == TScrollStyle::ssBoth)
+    params.style |= ES_AUTOHSCROLL;
+  if (ScrollBars == TScrollStyle::ssVertical || ScrollBars == TScrollStyle::ssBoth)
+    params.style |= WS_VSCROLL;
+  if (ScrollBars == TScrollStyle::ssHorizontal || ScrollBars == TScrollStyle::ssBoth)
+    params.style |= WS_HSCROLL;
+}
+
+// The edit control keeps lines apart with CR LF; a lone LF or CR breaks a line too.
+std::vector<std::string> TMemo::Lines() {
+  std::vector<std::string> lines;
+  const std::string text = Text();
+  if (text.empty()) return lines;
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      line += c;
+      continue;
+    }
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    lines.push_back(std::move(line));
+    line.clear();
+  }
+  // A final line break ends the last line rather than starting an empty one.
+  if (!line.empty() || (text.back() != '\n' && text.back() != '\r')) lines.push_back(std::move(line));
+  return lines;
+}
+
+void TMemo::SetLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += "\r\n";
+    text += lines[i];
+  }
+  SetText(text);
+}
+
+void TMemo::AddLine(const std::string& line) {
+  std::vector<std::string> lines = Lines();
+  lines.push_back(line);
+  SetLines(lines);
+}
+
+// ---- TCustomListControl ---------------------------------------------------------------
+
+TCustomListControl::TCustomListControl(TComponent* owner) : TWinControl(owner) {
   color_ = clWindow;
+}
+
+void TCustomListControl::ClearItems() {
+  items_.clear();
+  itemIndex_ = -1;
+  if (HandleAllocated()) NativeClear();
+}
+
+void TCustomListControl::AddItem(const std::string& text) {
+  items_.push_back(text);
+  if (HandleAllocated()) NativeAdd(ItemCount() - 1);
+}
+
+int TCustomListControl::ItemIndex() {
+  if (HandleAllocated()) itemIndex_ = NativeItemIndex();
+  return itemIndex_;
+}
+
+void TCustomListControl::SetItemIndex(int index) {
+  itemIndex_ = index >= 0 && index < ItemCount() ? index : -1;
+  if (HandleAllocated()) NativeSetItemIndex(itemIndex_);
+}
+
+void TCustomListControl::PushItems() {
+  for (int i = 0; i < ItemCount(); ++i) NativeAdd(i);
+  if (itemIndex_ >= 0) NativeSetItemIndex(itemIndex_);
+}
+
+// ---- TCustomComboBox ------------------------------------------------------------------
+
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomListControl(owner) {
   SetBounds(0, 0, 145, 21);
 }
 
-void TComboBox::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
+void TCustomComboBox::CreateParams(TCreateParams& params) {
+  TCustomListControl::CreateParams(params);
   params.baseClassName = L"COMBOBOX";
   params.style |= WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL |
                   (Style == TComboBoxStyle::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN);
@@ -203,44 +309,39 @@ void TComboBox::CreateParams(TCreateParams& params) {
   params.height = Height() + DropDownCount * 16;
 }
 
-void TComboBox::CreateHandleDone() {
-  for (const std::string& item : items_) SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
-  if (itemIndex_ >= 0) SendMessageW(Handle(), CB_SETCURSEL, itemIndex_, 0);
-  else if (Style == TComboBoxStyle::csDropDown) SetWindowTextW(Handle(), Widen(caption_).c_str());
+void TCustomComboBox::CreateHandleDone() {
+  PushItems();
+  if (itemIndex_ < 0 && Style == TComboBoxStyle::csDropDown)
+    SetWindowTextW(Handle(), Widen(caption_).c_str());
 }
 
-void TComboBox::ClearItems() {
-  items_.clear();
-  itemIndex_ = -1;
-  if (HandleAllocated()) SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+void TCustomComboBox::NativeAdd(int index) {
+  SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(items_[index]).c_str()));
 }
 
-void TComboBox::AddItem(const std::string& text) {
-  items_.push_back(text);
-  if (HandleAllocated()) SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+void TCustomComboBox::NativeClear() {
+  SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
 }
 
-int TComboBox::ItemIndex() {
-  if (HandleAllocated()) itemIndex_ = static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
-  return itemIndex_;
+int TCustomComboBox::NativeItemIndex() {
+  return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
 }
 
-void TComboBox::SetItemIndex(int index) {
-  itemIndex_ = index >= 0 && index < ItemCount() ? index : -1;
-  if (HandleAllocated()) SendMessageW(Handle(), CB_SETCURSEL, itemIndex_, 0);
+void TCustomComboBox::NativeSetItemIndex(int index) {
+  SendMessageW(Handle(), CB_SETCURSEL, index, 0);
 }
 
-std::string TComboBox::Text() {
+std::string TCustomComboBox::Text() {
   if (!HandleAllocated()) return itemIndex_ >= 0 ? items_[itemIndex_] : caption_;
   return WindowText();
 }
 
-void TComboBox::SetText(const std::string& text) {
+void TCustomComboBox::SetText(const std::string& text) {
   caption_ = text;
   if (HandleAllocated()) SetWindowTextW(Handle(), Widen(text).c_str());
 }
 
-void TComboBox::WndProc(TMessage& message) {
+void TCustomComboBox::WndProc(TMessage& message) {
   if (message.Msg == CN_BASE + WM_COMMAND) {
     WORD code = HIWORD(message.WParam);
     if (code == CBN_SELCHANGE || (code == CBN_EDITCHANGE && Style == TComboBoxStyle::csDropDown)) {
@@ -248,7 +349,50 @@ void TComboBox::WndProc(TMessage& message) {
     }
     return;
   }
-  TWinControl::WndProc(message);
+  TCustomListControl::WndProc(message);
+}
+
+// ---- TCustomListBox -------------------------------------------------------------------
+
+TCustomListBox::TCustomListBox(TComponent* owner) : TCustomListControl(owner) {
+  SetBounds(0, 0, 121, 97);
+}
+
+void TCustomListBox::CreateParams(TCreateParams& params) {
+  TCustomListControl::CreateParams(params);
+  params.baseClassName = L"LISTBOX";
+  params.style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  params.exStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomListBox::CreateHandleDone() {
+  PushItems();
+}
+
+void TCustomListBox::NativeAdd(int index) {
+  SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(items_[index]).c_str()));
+}
+
+void TCustomListBox::NativeClear() {
+  SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
+}
+
+int TCustomListBox::NativeItemIndex() {
+  return static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
+}
+
+void TCustomListBox::NativeSetItemIndex(int index) {
+  SendMessageW(Handle(), LB_SETCURSEL, index, 0);
+}
+
+void TCustomListBox::WndProc(TMessage& message) {
+  if (message.Msg == CN_BASE + WM_COMMAND) {
+    WORD code = HIWORD(message.WParam);
+    if (code == LBN_SELCHANGE && OnClick) OnClick(this);
+    if (code == LBN_DBLCLK && OnDblClick) OnDblClick(this);
+    return;
+  }
+  TCustomListControl::WndProc(message);
 }
 
 }  // namespace zentavo

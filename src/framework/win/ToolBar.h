@@ -1,0 +1,133 @@
+#pragma once
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/win/Control.h"
+
+namespace zentavo {
+
+class TImageList;
+class TToolBar;
+
+enum class TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
+
+// One button of a tool bar. It has no window of its own: the tool bar draws it and reports
+// its clicks, so it is a component of the tool bar, made with TToolBar::AddButton.
+class TToolButton : public TComponent {
+  ZENTAVO_CLASS(TToolButton, TComponent)
+ public:
+  explicit TToolButton(TComponent* owner);
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int index);
+  // Read when the button joins the tool bar's window.
+  TToolButtonStyle Style = TToolButtonStyle::tbsButton;
+  // Latched: checked for a tbsCheck button, pressed for the others.
+  bool Down();
+  void SetDown(bool down);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  TNotifyEvent OnClick;
+
+  // The command id the tool bar knows the button by.
+  int Command() const { return command_; }
+  // The button's rectangle in the tool bar; empty before the window exists.
+  RECT BoundsRect();
+
+ private:
+  friend class TToolBar;
+  TToolBar* ToolBar() const;
+  void Push(UINT mask);
+  std::string caption_;
+  int imageIndex_ = -1;
+  bool down_ = false;
+  bool enabled_ = true;
+  int command_ = 0;
+};
+
+// A row of buttons with pictures and captions (superclassed "ToolbarWindow32").
+class TToolBar : public TWinControl {
+  ZENTAVO_CLASS(TToolBar, TWinControl)
+ public:
+  explicit TToolBar(TComponent* owner);
+
+  TToolButton& AddButton(const std::string& caption = "", int imageIndex = -1,
+                         TToolButtonStyle style = TToolButtonStyle::tbsButton);
+  int ButtonCount() const { return static_cast<int>(buttons_.size()); }
+  TToolButton& Button(int index) const { return *buttons_.at(index); }
+
+  bool Flat() const { return flat_; }
+  void SetFlat(bool flat);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool transparent);
+  // Captions beside the pictures instead of below them.
+  bool List() const { return list_; }
+  void SetList(bool list);
+  // Without captions the buttons show only their pictures.
+  bool ShowCaptions() const { return showCaptions_; }
+  void SetShowCaptions(bool show);
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+  TImageList* HotImages() const { return hotImages_; }
+  void SetHotImages(TImageList* images);
+
+  // Draws a button instead of the tool bar (defaultDraw false) or before it; `state` holds
+  // the CDIS_… flags of the button.
+  std::function<void(TToolBar* sender, TToolButton* button, HDC dc, const RECT& rect, UINT state,
+                     bool& defaultDraw)>
+      OnCustomDrawButton;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateHandleDone() override;
+  void WndProc(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TToolButton;
+  void InsertNativeButton(int index);
+  DWORD ToolBarStyle() const;
+  void PushStyle();
+  LRESULT CustomDraw(NMTBCUSTOMDRAW& draw);
+  TToolButton* FindButton(int command) const;
+  std::vector<TToolButton*> buttons_;
+  bool flat_ = false;
+  bool transparent_ = false;
+  bool list_ = false;
+  bool showCaptions_ = false;
+  TImageList* images_ = nullptr;
+  TImageList* hotImages_ = nullptr;
+  int nextCommand_ = 1000;
+};
+
+// A container of bands, each holding one control (superclassed "ReBarWindow32").
+class TCoolBar : public TWinControl {
+  ZENTAVO_CLASS(TCoolBar, TWinControl)
+ public:
+  explicit TCoolBar(TComponent* owner);
+  // Puts a control on a band of its own; the control becomes a child of the cool bar.
+  void AddBand(TWinControl& control, const std::string& text = "");
+  int BandCount() const { return static_cast<int>(bands_.size()); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateHandleDone() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  struct Band {
+    TWinControl* control;
+    std::string text;
+  };
+  void InsertNativeBand(int index);
+  std::vector<Band> bands_;
+};
+
+}  // namespace zentavo

@@ -1,0 +1,50 @@
+#include "framework/win/WindowCapture.h"
+
+#include <cstring>
+#include <vector>
+
+#include "framework/win/Application.h"
+#include "framework/win/Handles.h"
+
+namespace zentavo {
+
+namespace {
+// Lets posted paints and layout settle before the picture is taken.
+void Settle() {
+  for (int i = 0; i < 20; ++i) {
+    Application().ProcessMessages();
+    Sleep(25);
+  }
+}
+}  // namespace
+
+TBitmap CaptureWindow(HWND window) {
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Settle();
+  RECT r;
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  TBitmap picture(width, height);
+  if (width > 0 && height > 0) {
+    WindowDc screen(nullptr);
+    MemoryDcHandle memory(CreateCompatibleDC(screen.get()));
+    BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    {
+      DcStateGuard guard(memory.get());
+      SelectObject(memory.get(), bitmap.get());
+      BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY);
+    }
+    // The portable bitmap's memory is a top-down 24-bit DIB.
+    BITMAPINFOHEADER info{sizeof(info), width, -height, 1, 24, BI_RGB};
+    std::vector<std::uint8_t> pixels(picture.RowStride() * static_cast<size_t>(height));
+    GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    for (int y = 0; y < height; ++y)
+      std::memcpy(picture.ScanLine(y), pixels.data() + picture.RowStride() * y, picture.RowStride());
+  }
+  SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  return picture;
+}
+
+}  // namespace zentavo
