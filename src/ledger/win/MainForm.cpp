@@ -4,6 +4,7 @@
 #include "app/ProgramName.h"
 #include "app/win/CommonForm.h"
 #include "framework/win/Application.h"
+#include "skin/win/SkinEngine.h"
 
 namespace zentavo {
 
@@ -60,12 +61,14 @@ TfrmMain::TfrmMain(TComponent* owner, TfrmCommon& common)
       listViewInfo(MakeNamed<TListView>("listViewInfo")),
       groupBoxTotal(MakeNamed<TGroupBox>("groupBoxTotal")),
       labelTotal(MakeNamed<TLabel>("labelTotal")),
+      suiSkinEngine(MakeNamed<TsuiSkinEngine>("suiSkinEngine")),
       common_(common) {
   SetName("frmMain");
   Now = LocalNow;
   BorderStyle = TFormBorderStyle::bsSingle;
   BorderIcons = biSystemMenu | biMinimize;
   SetCaption(kProgramName);
+  suiSkinEngine.SetActive(true);
   BuildMenus();
   BuildControls();
   WireActions();

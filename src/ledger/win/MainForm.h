@@ -19,6 +19,7 @@ namespace zentavo {
 
 class LanguageFile;
 class TfrmCommon;
+class TsuiSkinEngine;
 
 // What the main window hands the entry editor for a change: the row's key, date and time
 // of day, amount and note, and whether it is an income row.
@@ -99,6 +100,9 @@ class TfrmMain : public TForm {
   TListView& listViewInfo;
   TGroupBox& groupBoxTotal;
   TLabel& labelTotal;
+  // Draws the program's windows from the chosen skin; active, with no skin file until the
+  // start sequence applies the remembered one.
+  TsuiSkinEngine& suiSkinEngine;
 
  protected:
   void FormCreate();

@@ -20,7 +20,13 @@ void TfrmMain::FormShow() {
   // keep the period and list the user has.
   if (started_) return;
   started_ = true;
-  common_.ApplySkin(common_.ReadSkinIndex());
+  // A skin package that cannot be read is reported and the start goes on: the texts, the
+  // period and the list do not depend on the skin.
+  try {
+    common_.ApplySkin(common_.ReadSkinIndex());
+  } catch (...) {
+    Application().HandleException(std::current_exception());
+  }
   LoadLanguage(common_.Settings().LanguageFile, common_.Settings().LanguageCodePage);
   comboBoxTime.ClearItems();
   for (const std::string& text : periodTexts_) comboBoxTime.AddItem(text);

@@ -7,6 +7,7 @@
 #include "ledger/win/TemplateForm.h"
 #include "report/win/ReportForm.h"
 #include "localization/LanguageFile.h"
+#include "skin/win/SkinEngine.h"
 
 namespace zentavo {
 
@@ -23,6 +24,8 @@ ProgramWindows::ProgramWindows(const std::string& programFolder) {
 ProgramWindows::~ProgramWindows() { Application().DestroyComponents(); }
 
 void ProgramWindows::Wire() {
+  // The skin choice of the common services reaches the engine on the main window.
+  common_->SkinFileTarget = [this](const std::string& skinFile) { main_->suiSkinEngine.SetSkinFile(skinFile); };
   main_->OnAddEntry = [this](bool income) { editor_->AddEntry(income, main_->Now()); };
   main_->OnModifyEntry = [this](const EntryEditRequest& request) { editor_->ModifyEntry(request); };
   // The main window reads the language file; the others take their sections from it.

@@ -1,0 +1,88 @@
+#pragma once
+// Forms, frame wrappers and folders for the engine tests.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "framework/win/Form.h"
+#include "skin/MenuCheckImages.h"
+#include "skin/TempFile.h"
+#include "skin/win/SkinEngine.h"
+#include "win/skin/SkinPackages.h"
+
+namespace zentavo::testing {
+
+// A plain form built in code, optionally with an engine made while it is being built.
+class TfrmSkinTest : public TForm {
+ public:
+  explicit TfrmSkinTest(TComponent* owner, bool withEngine = false) : TForm(owner) {
+    if (withEngine) engine = &Make<TsuiSkinEngine>();
+    SetBounds(10, 10, 200, 150);
+    FormCreated();
+  }
+  TsuiSkinEngine* engine = nullptr;
+};
+
+// A frame wrapper that writes down what the engine asks of it.
+class FakeFrame : public TsuiSkinWindow {
+ public:
+  FakeFrame(HWND window, bool foreign, TsuiSkinEngine& engine, std::vector<std::string>& log, std::string name)
+      : TsuiSkinWindow(window, foreign, engine), log_(log), name_(std::move(name)) {}
+  ~FakeFrame() override { log_.push_back(name_ + (Engine().RemovingWindow() ? " freed while removing" : " freed")); }
+  void SetSkinned(bool skinned) override { log_.push_back(name_ + (skinned ? " on" : " off")); }
+  void FrameSkinLoaded() override { log_.push_back(name_ + " loaded"); }
+  void SysMinimize() override { log_.push_back(name_ + " minimize"); }
+  void SysMaximizeRestore() override { log_.push_back(name_ + " maximize"); }
+  void SysClose() override { log_.push_back(name_ + " close"); }
+  void Draw(TDrawnTitleButtons buttons) { drawnButtons_ = buttons; }
+
+ private:
+  std::vector<std::string>& log_;
+  std::string name_;
+};
+
+// Installs a factory of fake frames, named after the window's position in `names`.
+class FakeFrames {
+ public:
+  FakeFrames() {
+    TsuiSkinEngine::WindowWrapperFactory = [this](TsuiSkinEngine& engine, HWND window, bool foreign, bool isForm) {
+      std::string name = "?";
+      for (auto& [handle, text] : names)
+        if (handle == window) name = text;
+      log.push_back(name + (isForm ? " wrapped as form" : " wrapped as window"));
+      return std::make_unique<FakeFrame>(window, foreign, engine, log, name);
+    };
+  }
+  ~FakeFrames() { TsuiSkinEngine::WindowWrapperFactory = nullptr; }
+  FakeFrame& Frame(const TsuiSkinEngine& engine, int index) {
+    return static_cast<FakeFrame&>(*engine.SkinnedWindows().at(index));
+  }
+  std::vector<std::pair<HWND, std::string>> names;
+  std::vector<std::string> log;
+};
+
+// A folder of its own, removed afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder() : path_(NewTemporaryFileName()) { std::filesystem::create_directories(path_); }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The check mark list is shared by every engine: each test starts from the built-in mark.
+inline void ResetMenuCheckImages() {
+  TMenuCheckImages& images = MenuCheckImages();
+  while (images.Count() > 0) images.Delete(0);
+  images.Add(DefaultMenuCheckMark(), clWhite);
+}
+
+}  // namespace zentavo::testing
