@@ -5,7 +5,7 @@ BUILD := $(ROOT)/build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps native win build test test-native test-win dist run screenshots skin-sheets fuzz clean
+.PHONY: all deps native win build test test-native test-win dist run screenshots skin-sheets skin-previews fuzz clean
 
 all: build
 
@@ -55,6 +55,10 @@ fuzz: deps
 # Designer sheets of the default skins, kept under docs/skins.
 skin-sheets: native
 	scripts/skin-sheets.sh $(BUILD)/native/tools/skingen/skingen $(ROOT)/docs/skins
+
+# The skin preview program under each packaged skin, kept under docs/skins/preview.
+skin-previews: dist
+	scripts/skin-previews.sh $(BUILD)/win $(ROOT)/dist/Zentavo $(ROOT)/docs/skins/preview
 
 # Pictures of the windows over a sample ledger, kept under docs/screenshots.
 screenshots: dist

@@ -10,7 +10,7 @@ mkdir -p "$dest"
 # Shipped without debug information; the build folder keeps the full executables.
 strip=x86_64-w64-mingw32-strip
 cp "$build/src/Zentavo.exe" "$dest/" && $strip "$dest/Zentavo.exe"
-for tool in ledgertool skinpack; do
+for tool in ledgertool skinpack skinview; do
   if [[ -f "$build/tools/$tool/$tool.exe" ]]; then
     cp "$build/tools/$tool/$tool.exe" "$dest/" && $strip "$dest/$tool.exe"
   fi

@@ -108,6 +108,15 @@ void TCustomGroupBox::WndProc(TMessage& message) {
     message.Result = HTCLIENT;
     return;
   }
+  // The native group box paints only its frame and caption; its inside is a parent's
+  // background, in the box's own colour.
+  if (message.Msg == WM_ERASEBKGND) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    FillRect(reinterpret_cast<HDC>(message.WParam), &client, BackgroundBrush());
+    message.Result = 1;
+    return;
+  }
   TWinControl::WndProc(message);
 }
 
@@ -169,6 +178,14 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
 
 void TCustomEdit::CreateHandleDone() {
   if (maxLength_ > 0) SendMessageW(Handle(), EM_LIMITTEXT, maxLength_, 0);
+  if (passwordChar_) SendMessageW(Handle(), EM_SETPASSWORDCHAR, passwordChar_, 0);
+}
+
+void TCustomEdit::SetPasswordChar(wchar_t character) {
+  passwordChar_ = character;
+  if (!HandleAllocated()) return;
+  SendMessageW(Handle(), EM_SETPASSWORDCHAR, passwordChar_, 0);
+  Invalidate();
 }
 
 std::string TCustomEdit::Text() {

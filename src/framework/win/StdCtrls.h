@@ -88,6 +88,9 @@ class TCustomEdit : public TWinControl {
   // The most characters the user may type; 0 for no limit.
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int length);
+  // A character shown in place of each typed one (passwords); 0 shows the text.
+  wchar_t PasswordChar() const { return passwordChar_; }
+  void SetPasswordChar(wchar_t character);
   TNotifyEvent OnChange;
   // Sees every typed character first; setting it to 0 drops the keystroke.
   std::function<void(TComponent* sender, wchar_t& key)> OnKeyPress;
@@ -100,6 +103,7 @@ class TCustomEdit : public TWinControl {
  private:
   bool readOnly_ = false;
   int maxLength_ = 0;
+  wchar_t passwordChar_ = 0;
 };
 
 // A one-line text box.

@@ -1,0 +1,146 @@
+// The skin preview program: every control kind the skin engine wraps, under a skin
+// package picked from the Skin menu or named on the command line.
+//   skinview.exe [PACKAGE] [--mdi] [--screenshot FILE]
+// PACKAGE: a package file, or a name found by the engine (its skins folder); --mdi shows
+// an MDI main form with two documents instead of the gallery; --screenshot saves the main
+// window as a BMP picture and ends.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "GalleryForm.h"
+#include "PreviewForms.h"
+#include "app/win/CommonForm.h"
+#include "core/Error.h"
+#include "framework/win/Application.h"
+#include "framework/win/WideText.h"
+#include "framework/win/WindowCapture.h"
+
+using namespace zentavo;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Options {
+  std::string package;
+  bool mdi = false;
+  std::wstring screenshot;
+};
+
+Options ReadOptions() {
+  Options options;
+  int count = 0;
+  LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+  for (int i = 1; args && i < count; ++i) {
+    const std::wstring arg = args[i];
+    if (arg == L"--mdi") {
+      options.mdi = true;
+    } else if (arg == L"--screenshot" && i + 1 < count) {
+      options.screenshot = args[++i];
+    } else {
+      options.package = Narrow(arg);
+    }
+  }
+  LocalFree(args);
+  return options;
+}
+
+// The packages of the skins folder beside the program, by name.
+std::vector<fs::path> SkinPackages() {
+  std::vector<fs::path> packages;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(fs::u8path(ExecutableFolder() + "skins"), error)) {
+    if (entry.path().extension() == ".ssk") packages.push_back(entry.path());
+  }
+  std::sort(packages.begin(), packages.end());
+  return packages;
+}
+
+// Loads a package; a locked one asks for its password until it opens or the user cancels.
+void LoadSkin(TsuiSkinEngine& engine, TfrmPassword& passwordBox, const std::string& package) {
+  for (;;) {
+    try {
+      engine.SetSkinFile(package);
+      return;
+    } catch (const Error& error) {
+      std::string password;
+      if (std::string(error.what()) != "Wrong password!" || !passwordBox.Ask(package, password)) {
+        Application().ShowException(error.what());
+        return;
+      }
+      engine.SetPassword(password);
+    }
+  }
+}
+
+// The Skin menu: one item per package, then the switch of the engine.
+void FillSkinMenu(TForm& form, TMenuItem& skinMenu, TMenuItem& active, TsuiSkinEngine& engine,
+                  TfrmPassword& passwordBox) {
+  for (const fs::path& package : SkinPackages()) {
+    auto& item = form.Make<TMenuItem>();
+    item.SetCaption(Narrow(package.stem().wstring()));
+    const std::string path = Narrow(package.wstring());
+    item.OnClick = [&engine, &passwordBox, path](TComponent*) { LoadSkin(engine, passwordBox, path); };
+    skinMenu.Add(item);
+  }
+  auto& line = form.Make<TMenuItem>();
+  line.SetCaption("-");
+  skinMenu.Add(line);
+  skinMenu.Add(active);
+  active.OnClick = [&engine, &active](TComponent*) {
+    engine.SetActive(!engine.Active());
+    active.SetChecked(engine.Active());
+  };
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  TApplication& application = Application();
+  int exitCode = 0;
+  try {
+    application.Initialize();
+    application.SetTitle("Skin preview");
+    const Options options = ReadOptions();
+    TForm* main = nullptr;
+    TsuiSkinEngine* engine = nullptr;
+    if (options.mdi) {
+      auto& frame = application.CreateForm<TfrmMdiPreview>();
+      main = &frame;
+      engine = &frame.suiSkinEngine;
+      auto& passwordBox = application.CreateForm<TfrmPassword>();
+      FillSkinMenu(frame, frame.N_Skin, frame.N_Active, *engine, passwordBox);
+      frame.Show();
+      for (const char* caption : {"First document", "Second document"})
+        application.CreateForm<TfrmDocument>(caption).Show();
+      frame.Cascade();
+      if (!options.package.empty()) LoadSkin(*engine, passwordBox, options.package);
+    } else {
+      auto& gallery = application.CreateForm<TfrmGallery>();
+      main = &gallery;
+      engine = &gallery.suiSkinEngine;
+      auto& passwordBox = application.CreateForm<TfrmPassword>();
+      auto& dialog = application.CreateForm<TfrmDialog>();
+      auto& toolWindow = application.CreateForm<TfrmToolWindow>();
+      gallery.N_Dialog.OnClick = [&dialog](TComponent*) { dialog.Show(); };
+      gallery.N_ToolWindow.OnClick = [&toolWindow](TComponent*) { toolWindow.Show(); };
+      FillSkinMenu(gallery, gallery.N_Skin, gallery.N_Active, *engine, passwordBox);
+      gallery.Show();
+      if (!options.package.empty()) LoadSkin(*engine, passwordBox, options.package);
+    }
+    if (!options.screenshot.empty()) {
+      CaptureWindow(main->Handle()).SaveToFile(fs::path(options.screenshot));
+    } else {
+      application.Run();
+    }
+  } catch (...) {
+    application.HandleException(std::current_exception());
+    exitCode = 1;
+  }
+  application.DestroyComponents();
+  return exitCode;
+}
