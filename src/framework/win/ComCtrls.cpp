@@ -91,7 +91,6 @@ void TTrackBar::CreateHandleDone() {
   if (tickStyle_ == TTickStyle::tsAuto) SendMessageW(window, TBM_SETTICFREQ, frequency_, 0);
   for (int tick : ticks_) SendMessageW(window, TBM_SETTIC, 0, tick);
   SendMessageW(window, TBM_SETPOS, TRUE, position_);
-  reflection_.Attach(*this);
 }
 
 void TTrackBar::Recreate() {
@@ -184,7 +183,6 @@ void TCustomUpDown::CreateHandleDone() {
   SendMessageW(window, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
   if (associate_) SendMessageW(window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
   SendMessageW(window, UDM_SETPOS32, 0, position_);
-  reflection_.Attach(*this);
 }
 
 void TCustomUpDown::Recreate() {

@@ -4,7 +4,6 @@
 
 #include "framework/ShortCut.h"
 #include "framework/win/Control.h"
-#include "framework/win/ScrollReflection.h"
 
 namespace zentavo {
 
@@ -84,7 +83,6 @@ class TTrackBar : public TWinControl {
   TTickMark tickMarks_ = TTickMark::tmBottomRight;
   TTrackBarOrientation orientation_ = TTrackBarOrientation::trHorizontal;
   std::vector<int> ticks_;
-  ScrollReflection reflection_;
 };
 
 enum class TUDOrientation { udHorizontal, udVertical };
@@ -124,7 +122,6 @@ class TCustomUpDown : public TWinControl {
   TUDOrientation orientation_ = TUDOrientation::udVertical;
   bool wrap_ = false;
   TWinControl* associate_ = nullptr;
-  ScrollReflection reflection_;
 };
 
 class TUpDown : public TCustomUpDown {

@@ -16,7 +16,6 @@ void TScrollBar::CreateParams(TCreateParams& params) {
 
 void TScrollBar::CreateHandleDone() {
   PushInfo();
-  reflection_.Attach(*this);
 }
 
 void TScrollBar::SetKind(TScrollBarKind kind) {

@@ -1,6 +1,5 @@
 #pragma once
 #include "framework/win/Control.h"
-#include "framework/win/ScrollReflection.h"
 
 namespace zentavo {
 
@@ -44,7 +43,6 @@ class TScrollBar : public TWinControl {
   int max_ = 100;
   int position_ = 0;
   int pageSize_ = 0;
-  ScrollReflection reflection_;
 };
 
 }  // namespace zentavo
