@@ -8,16 +8,6 @@
 
 namespace zentavo {
 
-namespace {
-
-// Styles that the native control reads only when it is created need a new window.
-void RecreateWindow(TWinControl& control) {
-  if (!control.HandleAllocated()) return;
-  control.DestroyHandle();
-  control.Handle();
-}
-
-}  // namespace
 
 // ---- TProgressBar ---------------------------------------------------------------------
 
@@ -58,13 +48,13 @@ void TProgressBar::StepIt() {
 void TProgressBar::SetOrientation(TProgressBarOrientation orientation) {
   if (orientation == orientation_) return;
   orientation_ = orientation;
-  RecreateWindow(*this);
+  RecreateWnd();
 }
 
 void TProgressBar::SetSmooth(bool smooth) {
   if (smooth == smooth_) return;
   smooth_ = smooth;
-  RecreateWindow(*this);
+  RecreateWnd();
 }
 
 // ---- TTrackBar ------------------------------------------------------------------------
@@ -91,10 +81,6 @@ void TTrackBar::CreateHandleDone() {
   if (tickStyle_ == TTickStyle::tsAuto) SendMessageW(window, TBM_SETTICFREQ, frequency_, 0);
   for (int tick : ticks_) SendMessageW(window, TBM_SETTIC, 0, tick);
   SendMessageW(window, TBM_SETPOS, TRUE, position_);
-}
-
-void TTrackBar::Recreate() {
-  RecreateWindow(*this);
 }
 
 void TTrackBar::SetRange(int min, int max) {
@@ -126,19 +112,19 @@ void TTrackBar::SetPageSize(int pageSize) {
 void TTrackBar::SetTickStyle(TTickStyle style) {
   if (style == tickStyle_) return;
   tickStyle_ = style;
-  Recreate();
+  RecreateWnd();
 }
 
 void TTrackBar::SetTickMarks(TTickMark marks) {
   if (marks == tickMarks_) return;
   tickMarks_ = marks;
-  Recreate();
+  RecreateWnd();
 }
 
 void TTrackBar::SetOrientation(TTrackBarOrientation orientation) {
   if (orientation == orientation_) return;
   orientation_ = orientation;
-  Recreate();
+  RecreateWnd();
 }
 
 void TTrackBar::SetTick(int value) {
@@ -185,10 +171,6 @@ void TCustomUpDown::CreateHandleDone() {
   SendMessageW(window, UDM_SETPOS32, 0, position_);
 }
 
-void TCustomUpDown::Recreate() {
-  RecreateWindow(*this);
-}
-
 int TCustomUpDown::Position() {
   if (HandleAllocated()) position_ = static_cast<int>(SendMessageW(Handle(), UDM_GETPOS32, 0, 0));
   return position_;
@@ -219,14 +201,14 @@ void TCustomUpDown::SetOrientation(TUDOrientation orientation) {
   if (orientation == orientation_) return;
   Position();
   orientation_ = orientation;
-  Recreate();
+  RecreateWnd();
 }
 
 void TCustomUpDown::SetWrap(bool wrap) {
   if (wrap == wrap_) return;
   Position();
   wrap_ = wrap;
-  Recreate();
+  RecreateWnd();
 }
 
 void TCustomUpDown::SetAssociate(TWinControl* associate) {
@@ -234,7 +216,7 @@ void TCustomUpDown::SetAssociate(TWinControl* associate) {
   Position();
   associate_ = associate;
   // UDS_ALIGNRIGHT places the arrows beside the associate; it is a creation style.
-  Recreate();
+  RecreateWnd();
 }
 
 void TCustomUpDown::Notification(TComponent* component, TOperation operation) {
@@ -362,7 +344,7 @@ void TCustomStatusBar::SetSimpleText(const std::string& text) {
 void TCustomStatusBar::SetSizeGrip(bool sizeGrip) {
   if (sizeGrip == sizeGrip_) return;
   sizeGrip_ = sizeGrip;
-  RecreateWindow(*this);
+  RecreateWnd();
 }
 
 void TCustomStatusBar::AddPanel(const std::string& text, int width) {

@@ -77,7 +77,6 @@ class TTrackBar : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
-  void Recreate();
   int min_ = 0, max_ = 10, position_ = 0, frequency_ = 1, pageSize_ = 2;
   TTickStyle tickStyle_ = TTickStyle::tsAuto;
   TTickMark tickMarks_ = TTickMark::tmBottomRight;
@@ -117,7 +116,6 @@ class TCustomUpDown : public TWinControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  void Recreate();
   int min_ = 0, max_ = 100, position_ = 0, increment_ = 1;
   TUDOrientation orientation_ = TUDOrientation::udVertical;
   bool wrap_ = false;

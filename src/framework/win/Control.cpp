@@ -223,6 +223,13 @@ void TWinControl::DestroyHandle() {
   handle_ = nullptr;
 }
 
+void TWinControl::RecreateWnd() {
+  if (!handle_ || HasState(csDestroying)) return;
+  Perform(CM_RECREATEWND);
+  DestroyHandle();
+  Handle();
+}
+
 void TWinControl::BeforeDestruction() {
   if (HasState(csDestroying)) return;
   TControl::BeforeDestruction();

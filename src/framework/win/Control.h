@@ -158,6 +158,9 @@ class TWinControl : public TControl {
   HWND Handle();
   bool HandleAllocated() const { return handle_ != nullptr; }
   void DestroyHandle();
+  // Makes the window anew (for styles the native control reads only when it is created),
+  // children included; CM_RECREATEWND tells the control's message path first.
+  void RecreateWnd();
   // Destroys the window while the whole object, derived handlers included, is alive.
   void BeforeDestruction() override;
 

@@ -29,6 +29,10 @@ int TImageList::AddMasked(const TBitmap& strip, TColor maskColor) {
   return first;
 }
 
+void TImageList::Delete(int index) {
+  if (index >= 0 && index < Count()) ImageList_Remove(list_.get(), index);
+}
+
 void TImageList::Clear() { ImageList_RemoveAll(list_.get()); }
 
 void TImageList::Draw(HDC dc, int x, int y, int index, bool enabled) const {

@@ -28,6 +28,8 @@ class TImageList : public TComponent {
   // Adds every picture of a strip (its width a multiple of Width()); pixels of maskColor
   // become transparent. Returns the index of the first one added.
   int AddMasked(const TBitmap& strip, TColor maskColor);
+  // Removes one picture; the ones after it move up by one.
+  void Delete(int index);
   void Clear();
   // Draws a picture; a disabled one is drawn faded.
   void Draw(HDC dc, int x, int y, int index, bool enabled = true) const;

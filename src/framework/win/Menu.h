@@ -16,6 +16,8 @@ namespace zentavo {
 
 class TAction;
 class TImageList;
+
+enum class TMenuAutoFlag { maAutomatic, maManual, maParent };
 class TMenu;
 class TWinControl;
 
@@ -108,6 +110,9 @@ class TMenu : public TComponent {
   bool OwnerDraw() const { return ownerDraw_; }
   void SetOwnerDraw(bool ownerDraw);
   TImageList* Images = nullptr;
+  // Whether accelerator characters ("&") are chosen for the items automatically; kept for
+  // painters that copy it from one menu to another.
+  TMenuAutoFlag AutoHotkeys = TMenuAutoFlag::maAutomatic;
 
   // Told of every change: an item's state or text (source = the item, rebuilt = false), or
   // a new handle (source = nullptr, rebuilt = true; a form re-attaches its menu bar). Any

@@ -21,9 +21,7 @@ void TScrollBar::CreateHandleDone() {
 void TScrollBar::SetKind(TScrollBarKind kind) {
   if (kind == kind_) return;
   kind_ = kind;
-  if (!HandleAllocated()) return;
-  DestroyHandle();
-  Handle();
+  RecreateWnd();
 }
 
 int TScrollBar::Clamp(int position) const {

@@ -92,9 +92,7 @@ void TCustomTabControl::SetTabPosition(TTabPosition position) {
   if (position == tabPosition_) return;
   TabIndex();
   tabPosition_ = position;
-  if (!HandleAllocated()) return;
-  DestroyHandle();
-  Handle();
+  RecreateWnd();
 }
 
 RECT TCustomTabControl::DisplayRect() {

@@ -144,6 +144,12 @@ TEST(ImageList, AddsAStripWithAMaskColourAndDrawsOnlyTheOpaquePixels) {
   EXPECT_EQ(picture.At(3, 1), kBlue);
   EXPECT_EQ(picture.At(2, 0), clWhite);
   EXPECT_THROW(images.AddMasked(TBitmap(3, 2), kMagenta), Error);
+  images.Delete(0);  // the blue one moves to the front
+  EXPECT_EQ(images.Count(), 1);
+  Picture after(2, 2);
+  images.Draw(after.Dc(), 0, 0, 0);
+  EXPECT_EQ(after.At(1, 1), kBlue);
+  EXPECT_EQ(after.At(0, 0), clWhite);
 }
 
 TEST(Region, IsTheUnionOfItsRects) {
