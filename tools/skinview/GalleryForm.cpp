@@ -26,6 +26,18 @@ T& Put(TForm& form, TWinControl& parent, int left, int top, int width, int heigh
   return control;
 }
 
+// Three 16 x 16 pictures in one strip, magenta standing for "transparent".
+TBitmap PictureStrip() {
+  TBitmap strip(48, 16);
+  strip.Fill(RGBColor(255, 0, 255));
+  const TColor colours[] = {RGBColor(200, 40, 40), RGBColor(40, 160, 60), RGBColor(40, 90, 200)};
+  for (int i = 0; i < 3; ++i)
+    for (int y = 3; y < 13; ++y)
+      for (int x = 3; x < 13; ++x)
+        if ((x - 8) * (x - 8) + (y - 8) * (y - 8) <= 25) strip.SetPixel(i * 16 + x, y, colours[i]);
+  return strip;
+}
+
 }  // namespace
 
 TfrmGallery::TfrmGallery(TComponent* owner)
@@ -56,12 +68,15 @@ TfrmGallery::TfrmGallery(TComponent* owner)
   BuildListsAndGrids();
   BuildCommonControls();
   FormCreated();
+  OnShow = [this](TComponent*) { focused_->SetFocus(); };
 }
 
 void TfrmGallery::BuildStandardControls() {
   auto& buttons = Put<TGroupBox>(*this, *this, 8, 8, 240, 200);
   buttons.SetCaption("Buttons");
-  Put<TButton>(*this, buttons, 12, 20, 100, 25).SetCaption("&Default");
+  auto& focused = Put<TButton>(*this, buttons, 12, 20, 100, 25);
+  focused.SetCaption("&Focused");
+  focused_ = &focused;
   auto& disabled = Put<TButton>(*this, buttons, 124, 20, 100, 25);
   disabled.SetCaption("Disabled");
   disabled.SetEnabled(false);
@@ -113,8 +128,13 @@ void TfrmGallery::BuildStandardControls() {
   auto& combo = Put<TComboBox>(*this, texts, 12, 124, 216, 21);
   for (const char* item : {"Combo box", "Second", "Third"}) combo.AddItem(item);
   combo.SetItemIndex(0);
+  auto& pictures = Make<TImageList>(16, 16);
+  pictures.AddMasked(PictureStrip(), RGBColor(255, 0, 255));
+  images_ = &pictures;
   auto& extended = Put<TComboBoxEx>(*this, texts, 12, 154, 216, 21);
-  for (const char* item : {"Extended combo box", "Second"}) extended.AddItem(item);
+  extended.SetImages(&pictures);
+  extended.AddItemWithImage("Extended combo box", 0);
+  extended.AddItemWithImage("Second", 1);
   extended.SetItemIndex(0);
 
   auto& dates = Put<TGroupBox>(*this, *this, 504, 8, 248, 200);
@@ -152,7 +172,7 @@ void TfrmGallery::BuildListsAndGrids() {
   list.SetRowCount(40);
   auto& box = Put<TListBox>(*this, listPage, 312, 4, 164, 160);
   for (int i = 1; i <= 30; ++i) box.AddItem("List box item " + std::to_string(i));
-  box.SetItemIndex(2);
+  box.SetItemIndex(24);  // scrolled down to it
   auto& grid = Put<TStringGrid>(*this, gridPage, 4, 4, 472, 160);
   grid.SetColCount(8);
   grid.SetRowCount(20);
@@ -180,17 +200,23 @@ void TfrmGallery::BuildCommonControls() {
   tools.SetFlat(true);
   tools.SetShowCaptions(true);
   tools.SetList(true);
-  tools.AddButton("New");
-  tools.AddButton("Open");
+  tools.SetImages(images_);
+  tools.AddButton("New", 0);
+  tools.AddButton("Open", 1);
   tools.AddButton("", -1, TToolButtonStyle::tbsSeparator);
   tools.AddButton("Checked", -1, TToolButtonStyle::tbsCheck).SetDown(true);
   auto& cool = Put<TCoolBar>(*this, *this, 504, 424, 248, 34);
   auto& inBand = Make<TEdit>();
   inBand.SetText("In a cool bar");
   cool.AddBand(inBand, "Band");
-  auto& panel = Put<TPanel>(*this, *this, 8, 462, 744, 60);
+  auto& panel = Put<TPanel>(*this, *this, 8, 462, 560, 60);
   panel.SetCaption("A panel with a bevel");
   panel.SetBevelInner(TPanelBevel::bvLowered);
+  auto& frame = Put<TFrame>(*this, *this, 576, 462, 176, 60);
+  auto& framed = Make<TLabel>();
+  framed.SetParent(&frame);
+  framed.SetBounds(8, 8, 150, 13);
+  framed.SetCaption("A frame");
   auto& status = Make<TStatusBar>();
   status.SetParent(this);
   status.SetAlign(TAlign::alBottom);

@@ -7,6 +7,7 @@
 #include "framework/win/ExtCtrls.h"
 #include "framework/win/Form.h"
 #include "framework/win/Grids.h"
+#include "framework/win/ImageList.h"
 #include "framework/win/ListView.h"
 #include "framework/win/Menu.h"
 #include "framework/win/ScrollBar.h"
@@ -38,6 +39,8 @@ class TfrmGallery : public TForm {
   void BuildStandardControls();
   void BuildListsAndGrids();
   void BuildCommonControls();
+  TImageList* images_ = nullptr;
+  TWinControl* focused_ = nullptr;
 };
 
 }  // namespace zentavo
