@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "native/support/ZlibDeflater.h"
 #include "skin/Inflate.h"
 
 namespace {
@@ -61,53 +62,6 @@ void CompareOnRawStream(const std::uint8_t* data, std::size_t size) {
   Require(IsPrefix(ours, theirs) || IsPrefix(theirs, ours), "the outputs part ways");
 }
 
-// Runs zlib's deflate into a buffer that grows as needed.
-class Deflater {
- public:
-  Deflater(int level, int windowBits, int memLevel, int strategy, std::size_t sizeHint)
-      : out_(sizeHint + kSlack) {
-    ok_ = deflateInit2(&z_, level, Z_DEFLATED, windowBits, memLevel, strategy) == Z_OK;
-  }
-  ~Deflater() { deflateEnd(&z_); }
-  bool Ok() const { return ok_; }
-
-  void Feed(const std::uint8_t* data, std::size_t size, int flush) {
-    z_.next_in = const_cast<Bytef*>(data);
-    z_.avail_in = static_cast<uInt>(size);
-    while (ok_) {
-      MakeRoom();
-      const int rc = deflate(&z_, flush);
-      if (rc == Z_STREAM_ERROR) ok_ = false;
-      if (flush == Z_FINISH ? rc == Z_STREAM_END : z_.avail_in == 0 && z_.avail_out != 0) return;
-    }
-  }
-  void Switch(int level, int strategy) {
-    MakeRoom();
-    int rc = deflateParams(&z_, level, strategy);
-    if (rc == Z_BUF_ERROR) {  // the block it closes did not fit
-      Feed(nullptr, 0, Z_BLOCK);
-      rc = deflateParams(&z_, level, strategy);
-    }
-    if (rc != Z_OK) ok_ = false;
-  }
-  Bytes Take() {
-    out_.resize(z_.total_out);
-    return std::move(out_);
-  }
-
- private:
-  static constexpr std::size_t kSlack = 256 * 1024;
-  void MakeRoom() {
-    if (out_.size() - z_.total_out < kSlack) out_.resize(out_.size() * 2 + kSlack);
-    z_.next_out = out_.data() + z_.total_out;
-    z_.avail_out = static_cast<uInt>(out_.size() - z_.total_out);
-  }
-
-  z_stream z_{};
-  Bytes out_;
-  bool ok_ = false;
-};
-
 // The first four bytes choose the settings: level and strategy; memory level and window size;
 // how many times the input repeats (long distances, window flushes); and where, how often and
 // with what the stream changes part-way (flush kind, or a new level and strategy).
@@ -123,7 +77,7 @@ void CompareOnRoundTrip(const std::uint8_t* data, std::size_t size) {
   Bytes plain;
   for (std::size_t i = 0; i < copies; ++i) plain.insert(plain.end(), data, data + size);
 
-  Deflater deflater(level, windowBits, memLevel, strategy, plain.size());
+  zentavo::testing::ZlibDeflater deflater(level, windowBits, memLevel, strategy, plain.size());
   // Pieces of a length set by the control byte; between them a flush or a switch, chosen by
   // the input byte at the piece's end so each boundary can differ.
   const std::size_t piece = control & 0x80 ? plain.size() + 1 : 1 + (plain.size() >> (control & 7));

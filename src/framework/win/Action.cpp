@@ -25,18 +25,10 @@ bool TAction::Execute() {
   return true;
 }
 
-int TAction::Subscribe(Listener listener) {
-  listeners_.emplace_back(nextId_, std::move(listener));
-  return nextId_++;
-}
+int TAction::Subscribe(Listener listener) { return listeners_.Add(std::move(listener)); }
 
-void TAction::Unsubscribe(int id) {
-  std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
-}
+void TAction::Unsubscribe(int id) { listeners_.Remove(id); }
 
-void TAction::Changed() {
-  auto listeners = listeners_;  // a listener may unsubscribe while being told
-  for (auto& [id, listener] : listeners) listener();
-}
+void TAction::Changed() { listeners_.Tell(); }
 
 }  // namespace zentavo

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/Component.h"
+#include "framework/ListenerList.h"
 
 namespace zentavo {
 
@@ -34,8 +35,7 @@ class TAction : public TComponent {
   std::string caption_;
   bool enabled_ = true;
   bool checked_ = false;
-  std::vector<std::pair<int, Listener>> listeners_;
-  int nextId_ = 1;
+  TListenerList<void()> listeners_;
 };
 
 }  // namespace zentavo

@@ -49,18 +49,8 @@ void TApplication::Run() {
   terminated_ = true;
 }
 
-// Listeners may add or remove listeners (themselves included) while they run: each one
-// is kept alive by its own reference for its call, one removed meanwhile is not called,
-// and one added meanwhile sees the next message.
 bool TApplication::NotifyListeners(MSG& message) {
-  if (listeners_.empty()) return false;
-  const std::vector<Listener> snapshot = listeners_;
-  for (const Listener& entry : snapshot) {
-    const bool stillThere = std::any_of(listeners_.begin(), listeners_.end(),
-                                        [&](const Listener& current) { return current.id == entry.id; });
-    if (stillThere && (*entry.listener)(message)) return true;
-  }
-  return false;
+  return listeners_.TellUntil([&](const MessageListener& listener) { return listener(message); });
 }
 
 // Key-downs and characters go first through the focused control's own message path,
@@ -73,9 +63,7 @@ bool TApplication::OfferKeyToControl(const MSG& message) {
   if (msg != WM_SYSKEYDOWN && control->Perform(CN_BASE + msg, message.wParam, message.lParam) != 0) return true;
   if (msg == WM_CHAR || msg == WM_SYSCHAR) return false;
   // Then the menu bar's short-cuts of the control's form.
-  TControl* root = control;
-  while (root->Parent()) root = root->Parent();
-  auto* form = dynamic_cast<TForm*>(root);
+  auto* form = dynamic_cast<TForm*>(control->RootControl());
   unsigned shift = 0;
   if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
   if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
@@ -149,14 +137,9 @@ bool TApplication::ProcessMessagesUntil(const std::function<bool()>& condition, 
   return true;
 }
 
-int TApplication::AddOnMessage(MessageListener listener) {
-  listeners_.push_back({nextListenerId_, std::make_shared<const MessageListener>(std::move(listener))});
-  return nextListenerId_++;
-}
+int TApplication::AddOnMessage(MessageListener listener) { return listeners_.Add(std::move(listener)); }
 
-void TApplication::RemoveOnMessage(int id) {
-  std::erase_if(listeners_, [id](const Listener& entry) { return entry.id == id; });
-}
+void TApplication::RemoveOnMessage(int id) { listeners_.Remove(id); }
 
 int TApplication::ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
   if (MessageBoxOverride) return MessageBoxOverride(owner, text, caption, flags);

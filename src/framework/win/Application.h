@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/Component.h"
+#include "framework/ListenerList.h"
 
 namespace zentavo {
 
@@ -75,10 +76,6 @@ class TApplication : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  struct Listener {
-    int id;
-    std::shared_ptr<const MessageListener> listener;
-  };
   void RegisterForm(TForm& form);
   bool DispatchOne(MSG& message);
   bool NotifyListeners(MSG& message);
@@ -89,10 +86,9 @@ class TApplication : public TComponent {
   bool terminated_ = false;
   bool active_ = false;
   std::string title_;
-  std::vector<Listener> listeners_;
+  TListenerList<bool(MSG& message)> listeners_;
   std::vector<TForm*> released_;
-  int nextListenerId_ = 1;
-};
+  };
 
 // The one application object of the process.
 TApplication& Application();

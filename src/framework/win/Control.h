@@ -182,6 +182,8 @@ class TWinControl : public TControl {
   // Offers a message to every child control in turn (window controls pass it on to
   // theirs) until one answers non-zero; returns that answer.
   LRESULT Broadcast(TMessage& message);
+  // The topmost framework control above this one (its form), or this one.
+  TWinControl* RootControl();
 
   // The object bound to a framework window, or nullptr for foreign windows.
   static TWinControl* FromHandle(HWND window);
@@ -215,7 +217,6 @@ class TWinControl : public TControl {
   void EraseStaleGraphicAreas();
   void ReadBoundsFromWindow();
   void OfferKey(TMessage& message);
-  TWinControl* RootControl();
   bool ForwardMouseToGraphicChild(TMessage& message);
   void TrackMouse(TMessage& message);
   static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -55,27 +55,34 @@ LOGFONTW TFont::LogFont() const {
 }
 
 // The structure's full Unicode size: a smaller one reads the ANSI layout's fonts wrongly.
-LOGFONTW SystemFont(TSystemFont which) {
+bool ReadSystemFont(TSystemFont which, LOGFONTW& font) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-    LOGFONTW fallback{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(fallback), &fallback);
-    return fallback;
-  }
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return false;
   switch (which) {
     case TSystemFont::Caption:
-      return metrics.lfCaptionFont;
+      font = metrics.lfCaptionFont;
+      break;
     case TSystemFont::SmallCaption:
-      return metrics.lfSmCaptionFont;
+      font = metrics.lfSmCaptionFont;
+      break;
     case TSystemFont::Menu:
-      return metrics.lfMenuFont;
+      font = metrics.lfMenuFont;
+      break;
     case TSystemFont::Status:
-      return metrics.lfStatusFont;
+      font = metrics.lfStatusFont;
+      break;
     case TSystemFont::Message:
-      return metrics.lfMessageFont;
+      font = metrics.lfMessageFont;
+      break;
   }
-  return metrics.lfMenuFont;
+  return true;
+}
+
+LOGFONTW SystemFont(TSystemFont which) {
+  LOGFONTW font{};
+  if (!ReadSystemFont(which, font)) GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+  return font;
 }
 
 void TFont::SetName(const std::string& name) {

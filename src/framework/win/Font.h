@@ -45,6 +45,9 @@ class TFont {
 
 // The fonts of the system's window frames and menus (non-client metrics).
 enum class TSystemFont { Caption, SmallCaption, Menu, Status, Message };
+// False, with font untouched, when the system does not answer.
+bool ReadSystemFont(TSystemFont which, LOGFONTW& font);
+// The same, with the default GUI font when the system does not answer.
 LOGFONTW SystemFont(TSystemFont which);
 
 // The colour a TColor stands for, with system colours resolved.

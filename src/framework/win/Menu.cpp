@@ -202,24 +202,11 @@ void TMenu::Rebuild() {
   // The old handle goes only after the form has switched to the new one.
 }
 
-int TMenu::AddChangeListener(ChangeListener listener) {
-  changeListeners_.emplace_back(nextListenerId_, std::make_shared<const ChangeListener>(std::move(listener)));
-  return nextListenerId_++;
-}
+int TMenu::AddChangeListener(ChangeListener listener) { return changeListeners_.Add(std::move(listener)); }
 
-void TMenu::RemoveChangeListener(int id) {
-  std::erase_if(changeListeners_, [id](const auto& entry) { return entry.first == id; });
-}
+void TMenu::RemoveChangeListener(int id) { changeListeners_.Remove(id); }
 
-// Listeners removed while others are told are not told; each is kept alive for its call.
-void TMenu::NotifyChange(TMenuItem* source, bool rebuilt) {
-  const auto listeners = changeListeners_;
-  for (const auto& [id, listener] : listeners) {
-    const bool stillThere = std::any_of(changeListeners_.begin(), changeListeners_.end(),
-                                        [id](const auto& entry) { return entry.first == id; });
-    if (stillThere) (*listener)(source, rebuilt);
-  }
-}
+void TMenu::NotifyChange(TMenuItem* source, bool rebuilt) { changeListeners_.Tell(source, rebuilt); }
 
 namespace {
 TMenuItem* FindShortCut(TMenuItem& parent, TShortCut shortCut) {

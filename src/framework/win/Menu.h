@@ -2,12 +2,12 @@
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/Bitmap.h"
 #include "framework/Component.h"
+#include "framework/ListenerList.h"
 #include "framework/ShortCut.h"
 #include "framework/win/Handles.h"
 #include "framework/win/Message.h"
@@ -139,8 +139,7 @@ class TMenu : public TComponent {
   TMenuItem items_;
   MenuHandle handle_;
   bool ownerDraw_ = false;
-  std::vector<std::pair<int, std::shared_ptr<const ChangeListener>>> changeListeners_;
-  int nextListenerId_ = 1;
+  TListenerList<void(TMenuItem* source, bool rebuilt)> changeListeners_;
 };
 
 class TMainMenu : public TMenu {

@@ -1,8 +1,5 @@
 #include "framework/win/WindowCapture.h"
 
-#include <cstring>
-#include <vector>
-
 #include "framework/win/Application.h"
 #include "framework/win/Handles.h"
 
@@ -35,13 +32,10 @@ TBitmap CaptureWindow(HWND window) {
       SelectObject(memory.get(), bitmap.get());
       BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY);
     }
-    // The portable bitmap's memory is a top-down 24-bit DIB.
+    // The portable bitmap's memory is a top-down 24-bit DIB: the rows go straight into it.
     BITMAPINFOHEADER info{sizeof(info), width, -height, 1, 24, BI_RGB};
-    std::vector<std::uint8_t> pixels(picture.RowStride() * static_cast<size_t>(height));
-    GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+    GetDIBits(memory.get(), bitmap.get(), 0, height, picture.ScanLine(0), reinterpret_cast<BITMAPINFO*>(&info),
               DIB_RGB_COLORS);
-    for (int y = 0; y < height; ++y)
-      std::memcpy(picture.ScanLine(y), pixels.data() + picture.RowStride() * y, picture.RowStride());
   }
   SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   return picture;

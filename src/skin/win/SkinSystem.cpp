@@ -53,13 +53,6 @@ TOptionalSystemFunctions& ProgramFunctions() {
   return functions;
 }
 
-// The metrics without the padded-border field, the layout every supported system accepts.
-bool NonClientMetrics(NONCLIENTMETRICSW& metrics) {
-  metrics = {};
-  metrics.cbSize = sizeof(NONCLIENTMETRICSW);
-  return SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0) != FALSE;
-}
-
 }  // namespace
 
 BOOL SafeGetScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO* info) {
@@ -84,14 +77,14 @@ bool IsWindows95() {
 }
 
 void GetCaptionFont(TFont& font) {
-  NONCLIENTMETRICSW metrics;
-  if (NonClientMetrics(metrics)) font.Assign(metrics.lfCaptionFont);
+  LOGFONTW caption;
+  if (ReadSystemFont(TSystemFont::Caption, caption)) font.Assign(caption);
 }
 
 void GetMenuFont(TFont& font) {
-  NONCLIENTMETRICSW metrics;
-  if (!NonClientMetrics(metrics)) return;
-  font.Assign(metrics.lfMenuFont);
+  LOGFONTW menu;
+  if (!ReadSystemFont(TSystemFont::Menu, menu)) return;
+  font.Assign(menu);
   font.Color = static_cast<TColor>(GetSysColor(COLOR_MENUTEXT));
 }
 

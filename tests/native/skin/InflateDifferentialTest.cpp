@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "native/support/ZlibDeflater.h"
 #include "skin/Inflate.h"
 
 namespace zentavo {
@@ -98,55 +99,6 @@ Bytes MakeInput(std::mt19937& random, std::size_t size, std::vector<Piece>& piec
   return data;
 }
 
-// Runs zlib's deflate into a buffer that grows as needed.
-class Deflater {
- public:
-  Deflater(int level, int strategy, int memLevel, std::size_t sizeHint) : out_(sizeHint + kSlack) {
-    ok_ = deflateInit2(&z_, level, Z_DEFLATED, -15, memLevel, strategy) == Z_OK;
-  }
-  ~Deflater() { deflateEnd(&z_); }
-
-  // Gives deflate the bytes with `flush` and keeps calling until it has taken them all and
-  // has output room to spare (with Z_FINISH: until the stream has ended).
-  void Feed(const std::uint8_t* data, std::size_t size, int flush) {
-    z_.next_in = const_cast<Bytef*>(data);
-    z_.avail_in = static_cast<uInt>(size);
-    while (ok_) {
-      MakeRoom();
-      const int rc = deflate(&z_, flush);
-      if (rc == Z_STREAM_ERROR) ok_ = false;
-      if (flush == Z_FINISH ? rc == Z_STREAM_END : z_.avail_in == 0 && z_.avail_out != 0) return;
-    }
-  }
-  // Switches level and strategy; zlib first closes the current block with what it holds.
-  void Switch(int level, int strategy) {
-    MakeRoom();
-    int rc = deflateParams(&z_, level, strategy);
-    if (rc == Z_BUF_ERROR) {  // the pending block did not fit: emit it, then switch
-      Feed(nullptr, 0, Z_BLOCK);
-      rc = deflateParams(&z_, level, strategy);
-    }
-    if (rc != Z_OK) ok_ = false;
-  }
-  bool Ok() const { return ok_; }
-  Bytes Take() {
-    out_.resize(z_.total_out);
-    return std::move(out_);
-  }
-
- private:
-  static constexpr std::size_t kSlack = 256 * 1024;  // more than one block ever needs
-  void MakeRoom() {
-    if (out_.size() - z_.total_out < kSlack) out_.resize(out_.size() * 2 + kSlack);
-    z_.next_out = out_.data() + z_.total_out;
-    z_.avail_out = static_cast<uInt>(out_.size() - z_.total_out);
-  }
-
-  z_stream z_{};
-  Bytes out_;
-  bool ok_ = false;
-};
-
 struct Stream {
   Bytes data;
   Bytes deflated;
@@ -162,7 +114,7 @@ Stream MakeStream(int level, int strategy, int memLevel, int seed) {
   Stream s;
   s.data = MakeInput(random, size, pieces);
   const bool switches = seed % 2 == 1;
-  Deflater deflater(level, strategy, memLevel, s.data.size());
+  zentavo::testing::ZlibDeflater deflater(level, -15, memLevel, strategy, s.data.size());
   int currentLevel = level, currentStrategy = strategy;
   std::ostringstream what;
   what << "level " << level << ", strategy " << StrategyName(strategy) << ", memLevel " << memLevel

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "SkinTestData.h"
+#include "native/support/ZlibDeflater.h"
 #include "skin/Inflate.h"
 
 namespace zentavo {
@@ -157,23 +158,14 @@ TEST(Inflate, StoredBlocksBetweenCodedBlocks) {
     std::mt19937 random(static_cast<unsigned>(stored));
     Bytes noise(stored);
     for (auto& b : noise) b = static_cast<std::uint8_t>(random());
-    z_stream z{};
-    ASSERT_EQ(deflateInit2(&z, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY), Z_OK);
-    Bytes stream(200000);
-    z.next_out = stream.data();
-    z.avail_out = static_cast<uInt>(stream.size());
-    auto feed = [&](const Bytes& bytes, int flush) {
-      z.next_in = const_cast<Bytef*>(bytes.data());
-      z.avail_in = static_cast<uInt>(bytes.size());
-      deflate(&z, flush);
-    };
-    feed(data, Z_NO_FLUSH);
-    deflateParams(&z, 0, Z_DEFAULT_STRATEGY);  // ends the dynamic block; the noise goes out stored
-    feed(noise, Z_NO_FLUSH);
-    deflateParams(&z, 6, Z_DEFAULT_STRATEGY);
-    feed(data, Z_FINISH);
-    stream.resize(z.total_out);
-    deflateEnd(&z);
+    zentavo::testing::ZlibDeflater deflater(6, -15, 8, Z_DEFAULT_STRATEGY, 200000);
+    deflater.Feed(data.data(), data.size(), Z_NO_FLUSH);
+    deflater.Switch(0, Z_DEFAULT_STRATEGY);  // ends the dynamic block; the noise goes out stored
+    deflater.Feed(noise.data(), noise.size(), Z_NO_FLUSH);
+    deflater.Switch(6, Z_DEFAULT_STRATEGY);
+    deflater.Feed(data.data(), data.size(), Z_FINISH);
+    ASSERT_TRUE(deflater.Ok());
+    const Bytes stream = deflater.Take();
 
     Bytes expected = data;
     expected.insert(expected.end(), noise.begin(), noise.end());
