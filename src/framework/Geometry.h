@@ -17,6 +17,12 @@ struct TRect {
   constexpr bool operator==(const TRect&) const = default;
 };
 
+struct TPoint {
+  int x = 0;
+  int y = 0;
+  constexpr bool operator==(const TPoint&) const = default;
+};
+
 constexpr TRect Bounds(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
 }

@@ -1,5 +1,6 @@
 #include "skin/FrameComposer.h"
 
+#include "skin/RegionRuns.h"
 #include "skin/SkinBlit.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SkinImages.h"
@@ -35,6 +36,8 @@ TFrameSkin ReadFrameSkin(const TsuiSkinReader& reader, const TFrameImages& image
   skin.TitleFiveSect = reader.GetFlag(SKIN2_TITLEFIVESECT) != 0;
   skin.BottomThreeSect = reader.GetFlag(SKIN2_BOTTOMBORDERTHREESECT) != 0;
   skin.TitleButtonsTransparent = reader.GetFlag(SKIN2_TITLEBTNTRANS) != 0;
+  skin.TitleNeedsRegion = reader.GetFlag(SKIN2_TITLEBARNEEDREGION) != 0;
+  skin.BottomNeedsRegion = reader.GetFlag(SKIN2_BOTTOMBORDERNEEDREGION) != 0;
   return skin;
 }
 
@@ -110,6 +113,31 @@ void ComposeRegionBuffer(const TBitmap& buffer, TColor formColor, TColor transpa
   out.SetSize(buffer.Width(), buffer.Height());
   out.Fill(formColor);
   DrawBitmapRect(out, 0, 0, buffer, {0, 0, buffer.Width(), buffer.Height()}, transparentColor);
+}
+
+const TBitmap& FrameOutputBuffer(const TBitmap& buffer, bool needsRegion, const TSkinMetrics& metrics,
+                                 TBitmap& regionBuffer) {
+  if (!needsRegion) return buffer;
+  ComposeRegionBuffer(buffer, metrics.FormColor, metrics.TransparentColor, regionBuffer);
+  return regionBuffer;
+}
+
+std::vector<TRect> FrameRegion(const TSkinMetrics& metrics, const TFrameSkin& skin, const TBitmap& title,
+                               const TBitmap& bottom, int width, int height) {
+  if (!skin.TitleNeedsRegion && !skin.BottomNeedsRegion) return {{0, 0, width, height}};
+  TWindowRegionInput in;
+  in.titleImage = &title;
+  in.bottomImage = &bottom;
+  in.width = width;
+  in.height = height;
+  in.transColor = metrics.TransparentColor;
+  in.titleMinY = metrics.TitleRegionMinY;
+  in.titleMaxY = metrics.TitleRegionMaxY;
+  in.bottomMinY = metrics.BottomRegionMinY;
+  in.bottomMaxY = metrics.BottomRegionMaxY;
+  in.useTitle = skin.TitleNeedsRegion;
+  in.useBottom = skin.BottomNeedsRegion;
+  return BuildWindowRegion(in);
 }
 
 }  // namespace zentavo

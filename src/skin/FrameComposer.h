@@ -36,7 +36,7 @@ struct TTitlePaint {
 };
 
 // Sizes buffer to the title, fills it with FormColor and draws the pieces, the fills and
-// the buttons. The cursor is in client coordinates with the title height added to y; a
+// the buttons. The cursor is in the window's coordinates (FramePointOfClient); a
 // hot button shows its hot frame, or its pressed frame while the button is down.
 TTitlePaint ComposeTitle(const TFrameImages& images, const TSkinMetrics& metrics, const TFrameSkin& skin,
                          const TFrameWindow& window, const TTitleLayout& layout, const TTitleButtons& buttons,
@@ -51,5 +51,15 @@ void DrawSideBorders(const TFrameImages& images, const TBorderLayout& layout, TB
 // For shaped windows: buffer drawn over FormColor with its TransparentColor pixels left
 // out, so the region builder and the screen see the same picture.
 void ComposeRegionBuffer(const TBitmap& buffer, TColor formColor, TColor transparentColor, TBitmap& out);
+
+// What goes on screen for a composed title or bottom buffer: when the skin shapes that part
+// of the window, the buffer over FormColor composed into regionBuffer; otherwise the buffer.
+const TBitmap& FrameOutputBuffer(const TBitmap& buffer, bool needsRegion, const TSkinMetrics& metrics,
+                                 TBitmap& regionBuffer);
+
+// The window's shape, as rectangles, from the title and bottom buffers as the last paint
+// left them; the whole window when the skin asks for no region.
+std::vector<TRect> FrameRegion(const TSkinMetrics& metrics, const TFrameSkin& skin, const TBitmap& title,
+                               const TBitmap& bottom, int width, int height);
 
 }  // namespace zentavo

@@ -172,20 +172,19 @@ TTitleLayout TitleLayout(const TSkinMetrics& metrics, const TFrameSkin& skin, co
 TTitleButtons TitleButtonLayout(const TSkinMetrics& metrics, const TFrameSkin& skin,
                                 const TFrameWindow& window) {
   TTitleButtons out;
-  const int L = metrics.LeftBorderWidth;
   const int bw = skin.ButtonWidth(), bh = skin.ButtonHeight();
   const int y0 = IconRow(metrics, skin, window);
   if (window.HasIcon) {
     const int xi = std::max(metrics.IconPosX, 0);
     out.hasIconHit = true;
-    out.iconHitRect = {xi - L, y0, xi - L + kIconSize, y0 + kIconSize};
+    out.iconHitRect = {xi, y0, xi + kIconSize - 1, y0 + kIconSize - 1};
   }
   int x = window.Minimized ? window.Width - bw - 5 : window.Width - metrics.ButtonPosX - bw;
   const int row = window.Minimized ? y0 : metrics.ButtonPosY;
   const auto add = [&](int element, int normal) {
     out.buttons.push_back({element,
                            Bounds(x, row, bw, bh),
-                           {x - L, row, x - L + bw, row + bh},
+                           {x, row, x + bw - 1, row + bh - 1},
                            {normal, normal + 1, normal + 2}});
     x -= bw + 2;
   };
@@ -194,6 +193,13 @@ TTitleButtons TitleButtonLayout(const TSkinMetrics& metrics, const TFrameSkin& s
   if (window.HasMinimize) add(kMinimizeElement, 13);
   if (window.HasHelp) add(kHelpElement, 4);
   return out;
+}
+
+TPoint FramePointOfClient(const TSkinMetrics& metrics, const TFrameWindow& window, int clientX, int clientY) {
+  const int T = TitleHeight(metrics, window);
+  const TRect client =
+      NcCalcClientRect(metrics, window, {0, T, window.Width, window.Height}, 0, 0, window.Width, window.Height).client;
+  return TPoint{clientX + client.left, clientY + client.top};
 }
 
 int HitTestTitle(const TTitleButtons& layout, int x, int y) {

@@ -44,6 +44,8 @@ struct TFrameSkin {
   bool TitleFiveSect = false;            // SKIN2_TITLEFIVESECT
   bool BottomThreeSect = false;          // SKIN2_BOTTOMBORDERTHREESECT
   bool TitleButtonsTransparent = false;  // SKIN2_TITLEBTNTRANS
+  bool TitleNeedsRegion = false;         // SKIN2_TITLEBARNEEDREGION
+  bool BottomNeedsRegion = false;        // SKIN2_BOTTOMBORDERNEEDREGION
 
   TImageSize Size(TFrameImage image) const { return sizes[static_cast<int>(image)]; }
   int W(TFrameImage image) const { return Size(image).width; }
@@ -154,7 +156,7 @@ enum TTitleElement {
 struct TTitleButton {
   int element = kNoElement;
   TRect rect;     // where it is drawn in the title buffer
-  TRect hitRect;  // where the mouse makes it hot (edges included)
+  TRect hitRect;  // the drawn pixels, edges included: the mouse is over what it sees
   // Frames (1-based) of the button strip: normal, hot, hot and pressed.
   int frames[3] = {0, 0, 0};
 };
@@ -167,8 +169,12 @@ struct TTitleButtons {
 TTitleButtons TitleButtonLayout(const TSkinMetrics& metrics, const TFrameSkin& skin,
                                 const TFrameWindow& window);
 
-// The element under the point, given in client coordinates with the title height added to y;
-// where hit rectangles overlap, the one tested later (icon, then the buttons in order) wins.
+// A point given in client coordinates, in the window's coordinates (those of the title
+// buffer), as the non-client sizing places the client area.
+TPoint FramePointOfClient(const TSkinMetrics& metrics, const TFrameWindow& window, int clientX, int clientY);
+
+// The element under the point, given in window coordinates; where hit rectangles overlap,
+// the one tested later (icon, then the buttons in order) wins.
 int HitTestTitle(const TTitleButtons& layout, int x, int y);
 // The strip frame a button shows.
 int ButtonFrame(const TTitleButton& button, bool hot, bool pressed);

@@ -19,6 +19,9 @@ using TLeadByte = std::function<bool(unsigned char)>;
 std::string EllipsizeText(const TTextWidth& width, std::string_view text, int maxWidth,
                           const TLeadByte& isLeadByte = nullptr);
 
+// The same rule over UTF-8 text: a character of several bytes is never split.
+std::string EllipsizeUtf8Text(const TTextWidth& width, std::string_view text, int maxWidth);
+
 // The text with every "&" removed.
 std::string StripAmpersands(std::string_view text);
 

@@ -7,7 +7,9 @@
 #include <iterator>
 #include <map>
 
+#include "RenderCommand.h"
 #include "SkinFolder.h"
+#include "UsageError.h"
 #include "core/Error.h"
 #include "core/Format.h"
 #include "skin/Crc32.h"
@@ -30,13 +32,18 @@ constexpr std::string_view kUsage =
     "  skinpack list FILE [--password P]\n"
     "  skinpack extract FILE ENTRY OUT [--password P]\n"
     "  skinpack unpack FILE DIR [--password P]\n"
+    "  skinpack render FILE OUT.bmp --size WxH [--password P] [--buttons LIST] [--no-icon]\n"
+    "      [--inactive] [--zoomed|--iconic] [--cursor X,Y [--pressed]] [--menu-bar M]\n"
+    "      [--native-caption O] [--caption-width N] [--no-border] [--outside RRGGBB]\n"
     "DIR holds skin.ini ([colors] as #RRGGBB, [positions], [flags], [strings], [bitmaps]) and\n"
     "the bitmaps as BMP files. Exit codes: 0 done, 1 failed, 2 wrong password, 3 usage;\n"
-    "extract exits with the package reader's result (0, 1 or 2).\n";
-
-struct UsageError {
-  std::string message;
-};
+    "extract exits with the package reader's result (0, 1 or 2).\n"
+    "render draws a window of that size framed by the skin, as a 24-bit BMP, without the\n"
+    "caption text and the icon. LIST is a comma list of close, maximize, minimize and help\n"
+    "(default close,maximize,minimize; may be empty). --cursor is in client coordinates;\n"
+    "--pressed holds the mouse button down. --menu-bar and --native-caption give the heights\n"
+    "of the window's menu bar and of its unskinned caption, --caption-width the caption's\n"
+    "drawn width. --outside colours what the skin's window region cuts away (default 000000).\n";
 
 struct Command {
   std::vector<std::string> args;  // without the command name and the password option
@@ -145,6 +152,8 @@ int RunSkinPack(const std::vector<std::string>& args, std::ostream& out, std::os
     if (name == "list") return List(ParseCommand(args, 1), out);
     if (name == "extract") return Extract(ParseCommand(args, 3));
     if (name == "unpack") return Unpack(ParseCommand(args, 2), err);
+    if (name == "render")
+      return RunRenderCommand(ParseRenderCommand(std::vector<std::string>(args.begin() + 1, args.end())), out);
     throw UsageError{"unknown command " + name};
   } catch (const UsageError& usage) {
     err << "skinpack: " << usage.message << '\n' << kUsage;

@@ -51,6 +51,7 @@ TfrmGallery::TfrmGallery(TComponent* owner)
       suiSkinEngine(MakeNamed<TsuiSkinEngine>("suiSkinEngine")) {
   SetName("frmGallery");
   SetCaption("Skin preview");
+  suiSkinEngine.SetActive(true);
   N_Skin.SetCaption("&Skin");
   N_Active.SetCaption("&Active");
   N_Active.SetChecked(true);

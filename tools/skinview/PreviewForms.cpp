@@ -105,6 +105,7 @@ TfrmMdiPreview::TfrmMdiPreview(TComponent* owner)
       N_Window(Make<TMenuItem>()),
       suiSkinEngine(MakeNamed<TsuiSkinEngine>("suiSkinEngine")) {
   SetCaption("Skin preview (MDI)");
+  suiSkinEngine.SetActive(true);
   FormStyle = TFormStyle::fsMDIForm;
   N_Skin.SetCaption("&Skin");
   N_Active.SetCaption("&Active");

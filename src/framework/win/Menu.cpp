@@ -17,6 +17,8 @@ std::map<UINT, TMenuItem*>& Commands() {
   return commands;
 }
 UINT nextCommand = 1000;
+// Posted to the menu host window: wParam is the command of the item to click.
+constexpr UINT kClickItemMessage = WM_APP + 1;
 }  // namespace
 
 // ---- TMenuItem ------------------------------------------------------------------------
@@ -26,6 +28,7 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(nextComman
 }
 
 TMenuItem::~TMenuItem() {
+  life_.reset();
   SetAction(nullptr);
   Commands().erase(command_);
   for (TMenuItem* child : items_) child->parent_ = nullptr;
@@ -131,6 +134,10 @@ void TMenuItem::Click() {
   }
 }
 
+void TMenuItem::PostClick() {
+  ::PostMessageW(TPopupMenu::HostWindow(), kClickItemMessage, command_, 0);
+}
+
 void TMenuItem::Changed(bool structural) {
   TMenu* menu = Menu();
   if (!menu || menu->HasState(csDestroying) || (menu->Owner() && menu->Owner()->HasState(csDestroying)))
@@ -176,6 +183,7 @@ TMenu::TMenu(TComponent* owner, bool popup) : TComponent(owner), popup_(popup), 
 }
 
 TMenu::~TMenu() {
+  life_.reset();
   SetState(csDestroying, true);
   for (TMenuItem* child : items_.items_) child->parent_ = nullptr;
   items_.items_.clear();
@@ -278,6 +286,11 @@ namespace {
 LRESULT CALLBACK MenuHostProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
   try {
+    if (msg == kClickItemMessage) {
+      // The item may have gone since the click was posted.
+      if (TMenuItem* item = TMenuItem::FromCommand(static_cast<UINT>(wParam))) item->Click();
+      return 0;
+    }
     if (TMenu::DispatchOwnerDraw(window, message)) return message.Result;
   } catch (...) {
     Application().HandleException(std::current_exception());

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,26 @@ class TAction;
 class TImageList;
 
 enum class TMenuAutoFlag { maAutomatic, maManual, maParent };
+// Reading order of a menu: owner-drawn menus mirror their items for the right-to-left modes.
+enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 class TMenu;
 class TWinControl;
+
+// A reference to a menu or menu item held by a party that does not own it (a tool bar
+// button, a skinned form): it reads as none once the object is freed, whoever frees it.
+template <class T>
+class TMenuRef {
+ public:
+  TMenuRef() = default;
+  TMenuRef(T* object) : object_(object), life_(object ? object->LifeToken() : std::weak_ptr<const void>()) {}
+  T* get() const { return life_.expired() ? nullptr : object_; }
+  T* operator->() const { return get(); }
+  explicit operator bool() const { return get() != nullptr; }
+
+ private:
+  T* object_ = nullptr;
+  std::weak_ptr<const void> life_;
+};
 
 // One menu entry. Items are owned by their form like every component; the menu tree only
 // links them. A caption of "-" makes the item a separator line.
@@ -63,6 +82,9 @@ class TMenuItem : public TComponent {
   std::function<void(TComponent* sender)> OnClick;
   // Runs the action, or OnClick when there is none.
   void Click();
+  // Clicks the item once the message now in hand is done, so that whatever the click
+  // frees (a tool bar's buttons, the item itself) is no longer on the stack.
+  void PostClick();
 
   // Owner-draw support: when the menu is owner-drawn, these size and paint the item.
   std::function<void(TMenuItem& item, HDC dc, int& width, int& height)> OnMeasureItem;
@@ -72,6 +94,9 @@ class TMenuItem : public TComponent {
   static TMenuItem* FromCommand(UINT command);
   // The menu handle of this item's submenu (items with children), made by the menu.
   HMENU Handle() const { return handle_; }
+
+  // Expires when the item is freed (see TMenuRef).
+  std::weak_ptr<const void> LifeToken() const { return life_; }
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -95,6 +120,7 @@ class TMenuItem : public TComponent {
   int actionSubscription_ = 0;
   UINT command_;
   HMENU handle_ = nullptr;  // not owned: the root menu's handle owns the whole tree
+  std::shared_ptr<const char> life_ = std::make_shared<const char>();
 };
 
 // A menu: the root item's children are its entries. The handle is rebuilt whenever the
@@ -113,6 +139,8 @@ class TMenu : public TComponent {
   // Whether accelerator characters ("&") are chosen for the items automatically; kept for
   // painters that copy it from one menu to another.
   TMenuAutoFlag AutoHotkeys = TMenuAutoFlag::maAutomatic;
+  TBiDiMode BiDiMode = TBiDiMode::bdLeftToRight;
+  bool RightToLeft() const { return BiDiMode != TBiDiMode::bdLeftToRight; }
 
   // Told of every change: an item's state or text (source = the item, rebuilt = false), or
   // a new handle (source = nullptr, rebuilt = true; a form re-attaches its menu bar). Any
@@ -128,6 +156,9 @@ class TMenu : public TComponent {
   // messages; true when the message was a menu item's.
   static bool DispatchOwnerDraw(HWND window, TMessage& message);
 
+  // Expires when the menu is freed (see TMenuRef).
+  std::weak_ptr<const void> LifeToken() const { return life_; }
+
  protected:
   friend class TMenuItem;
   void Rebuild();
@@ -140,6 +171,7 @@ class TMenu : public TComponent {
   MenuHandle handle_;
   bool ownerDraw_ = false;
   TListenerList<void(TMenuItem* source, bool rebuilt)> changeListeners_;
+  std::shared_ptr<const char> life_ = std::make_shared<const char>();
 };
 
 class TMainMenu : public TMenu {

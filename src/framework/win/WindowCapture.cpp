@@ -1,5 +1,7 @@
 #include "framework/win/WindowCapture.h"
 
+#include <algorithm>
+
 #include "framework/win/Application.h"
 #include "framework/win/Handles.h"
 
@@ -30,7 +32,15 @@ TBitmap CaptureWindow(HWND window) {
     {
       DcStateGuard guard(memory.get());
       SelectObject(memory.get(), bitmap.get());
-      BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY);
+      // Only the part on the screen can be copied (a maximized window reaches past the
+      // edges); the rest stays black.
+      const int left = std::max<LONG>(r.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
+      const int top = std::max<LONG>(r.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
+      const int right = std::min<LONG>(r.right, GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN));
+      const int bottom = std::min<LONG>(r.bottom, GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN));
+      PatBlt(memory.get(), 0, 0, width, height, BLACKNESS);
+      if (right > left && bottom > top)
+        BitBlt(memory.get(), left - r.left, top - r.top, right - left, bottom - top, screen.get(), left, top, SRCCOPY);
     }
     // The portable bitmap's memory is a top-down 24-bit DIB: the rows go straight into it.
     BITMAPINFOHEADER info{sizeof(info), width, -height, 1, 24, BI_RGB};

@@ -1,6 +1,7 @@
 #include "skin/win/SkinEngine.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "core/Error.h"
 #include "framework/Properties.h"
@@ -12,6 +13,9 @@
 #include "skin/SkinImages.h"
 #include "skin/SkinTempCopy.h"
 #include "skin/TempFile.h"
+#include "skin/win/SkinFrameWindow.h"
+#include "skin/win/SkinHook.h"
+#include "skin/win/SkinMenuPainter.h"
 #include "skin/win/SkinMessages.h"
 #include "skin/win/SkinSystem.h"
 
@@ -123,25 +127,37 @@ TsuiSkinEngine::TsuiSkinEngine(TComponent* owner) : TComponent(owner), reader_({
   systemMenu_->Items().Items(1)->OnClick = act(&TsuiSkinWindow::SysMaximizeRestore);
   systemMenu_->Items().Items(3)->OnClick = act(&TsuiSkinWindow::SysClose);
   systemMenu_->OnPopup = [this](TComponent*) { SystemMenuPopup(); };
+  SkinMenu(*this, *systemMenu_);
 
-  if (!singleEngine && !Designing()) singleEngine = this;
+  if (!singleEngine && !Designing()) {
+    singleEngine = this;
+    InstallSkinHook();
+  }
 }
 
 TsuiSkinEngine::~TsuiSkinEngine() {
   ReleaseWindows();
-  if (singleEngine == this) singleEngine = nullptr;
+  ForgetSingleEngine();
+}
+
+void TsuiSkinEngine::ForgetSingleEngine() {
+  if (singleEngine != this) return;
+  singleEngine = nullptr;
+  RemoveSkinHook();
 }
 
 void TsuiSkinEngine::BeforeDestruction() {
   if (HasState(csDestroying)) return;
   // The wrappers let go of their windows while the forms are still whole.
   ReleaseWindows();
-  if (singleEngine == this) singleEngine = nullptr;
+  ForgetSingleEngine();
   TComponent::BeforeDestruction();
 }
 
 void TsuiSkinEngine::ReleaseWindows() {
   systemMenuWindow_ = nullptr;
+  if (leavingTimer_) KillTimer(nullptr, std::exchange(leavingTimer_, 0));
+  FreeLeaving();
   // Always the first of the list, as each wrapper's teardown may look at the rest.
   while (!skinnedWindows_.empty()) {
     std::unique_ptr<TsuiSkinWindow> first = std::move(skinnedWindows_.front());
@@ -272,9 +288,10 @@ void TsuiSkinEngine::AddWindow(HWND window, bool isForeign) {
   if (!window) return;
   for (const auto& wrapper : skinnedWindows_)
     if (wrapper->WindowHandle() == window) return;
-  if (!WindowWrapperFactory) return;
-  std::unique_ptr<TsuiSkinWindow> wrapper =
-      WindowWrapperFactory(*this, window, isForeign, FindFormByHandle(window) != nullptr);
+  const bool isForm = FindFormByHandle(window) != nullptr;
+  std::unique_ptr<TsuiSkinWindow> wrapper = WindowWrapperFactory
+                                                ? WindowWrapperFactory(*this, window, isForeign, isForm)
+                                                : MakeSkinFrame(*this, window, isForeign, isForm);
   if (!wrapper) return;
   TsuiSkinWindow& added = *wrapper;
   skinnedWindows_.push_back(std::move(wrapper));
@@ -282,8 +299,13 @@ void TsuiSkinEngine::AddWindow(HWND window, bool isForeign) {
 }
 
 void TsuiSkinEngine::RemoveWindow(HWND window) {
+  for (const auto& wrapper : skinnedWindows_)
+    if (wrapper->WindowHandle() == window) return RemoveWindow(*wrapper);
+}
+
+void TsuiSkinEngine::RemoveWindow(TsuiSkinWindow& wrapper) {
   for (auto it = skinnedWindows_.begin(); it != skinnedWindows_.end(); ++it) {
-    if ((*it)->WindowHandle() != window) continue;
+    if (it->get() != &wrapper) continue;
     std::unique_ptr<TsuiSkinWindow> freed = std::move(*it);
     skinnedWindows_.erase(it);
     if (systemMenuWindow_ == freed.get()) systemMenuWindow_ = nullptr;
@@ -291,6 +313,36 @@ void TsuiSkinEngine::RemoveWindow(HWND window) {
     Guarded([&] { freed.reset(); });
     removingWindow_ = false;
     return;
+  }
+}
+
+void TsuiSkinEngine::RemoveWindowSoon(TsuiSkinWindow& wrapper) {
+  for (auto it = skinnedWindows_.begin(); it != skinnedWindows_.end(); ++it) {
+    if (it->get() != &wrapper) continue;
+    if (systemMenuWindow_ == it->get()) systemMenuWindow_ = nullptr;
+    leaving_.push_back(std::move(*it));
+    skinnedWindows_.erase(it);
+    // A thread timer: it fires from whatever message loop runs next, modal ones included.
+    if (!leavingTimer_) leavingTimer_ = SetTimer(nullptr, 0, 0, &TsuiSkinEngine::FreeLeavingWindows);
+    return;
+  }
+}
+
+void CALLBACK TsuiSkinEngine::FreeLeavingWindows(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  TsuiSkinEngine* engine = singleEngine;
+  if (!engine || engine->leavingTimer_ != timer) return;
+  engine->leavingTimer_ = 0;
+  engine->FreeLeaving();
+}
+
+void TsuiSkinEngine::FreeLeaving() {
+  while (!leaving_.empty()) {
+    std::unique_ptr<TsuiSkinWindow> freed = std::move(leaving_.front());
+    leaving_.erase(leaving_.begin());
+    removingWindow_ = true;
+    Guarded([&] { freed.reset(); });
+    removingWindow_ = false;
   }
 }
 

@@ -94,6 +94,10 @@ class TsuiSkinEngine : public TComponent {
   void AddWindow(HWND window, bool isForeign);
   void SkinWindow(HWND window) { AddWindow(window, false); }
   void RemoveWindow(HWND window);
+  void RemoveWindow(TsuiSkinWindow& wrapper);
+  // For a wrapper whose window is being destroyed: out of the list now, freed from the
+  // message loop once the window's messages are done.
+  void RemoveWindowSoon(TsuiSkinWindow& wrapper);
   bool RemovingWindow() const { return removingWindow_; }
   void SkinAllScreenForms();
   void UnskinOtherForms();
@@ -125,6 +129,9 @@ class TsuiSkinEngine : public TComponent {
   void SystemMenuPopup();
   void SetSystemMenuCaption(int index, const std::string& caption);
   void ReleaseWindows();
+  void ForgetSingleEngine();
+  void FreeLeaving();
+  static void CALLBACK FreeLeavingWindows(HWND, UINT, UINT_PTR timer, DWORD);
 
   bool active_ = false;
   std::string password_;
@@ -147,6 +154,8 @@ class TsuiSkinEngine : public TComponent {
   TsuiSkinProgressBarRes progressBarRes_;
   TsuiSkinCollection additionalBuiltInSkins_{this};
   std::vector<std::unique_ptr<TsuiSkinWindow>> skinnedWindows_;
+  std::vector<std::unique_ptr<TsuiSkinWindow>> leaving_;
+  UINT_PTR leavingTimer_ = 0;
   ComponentPtr<TPopupMenu> systemMenu_;
   TsuiSkinWindow* systemMenuWindow_ = nullptr;
 };

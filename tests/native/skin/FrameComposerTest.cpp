@@ -115,7 +115,8 @@ TEST_F(FrameComposer, HotAndPressedFrames) {
   p = Compose(100, 10, true);
   EXPECT_EQ(p.hotButton, kNoElement);
   EXPECT_EQ(title.Pixel(177, 4), ButtonPixel(16, 1));
-  EXPECT_EQ(Compose(2, 6).hotButton, kIconElement);
+  EXPECT_EQ(Compose(6, 6).hotButton, kIconElement);
+  EXPECT_EQ(Compose(2, 6).hotButton, kNoElement);  // left of the drawn icon
 
   w.Maximized = true;
   Compose(160, 10, false);
@@ -208,6 +209,39 @@ TEST_F(FrameComposer, RegionBufferShowsFormColourThroughTransparentPixels) {
   EXPECT_EQ(out.Pixel(2, 0), clWhite);
 }
 
+TEST_F(FrameComposer, OutputBufferIsTheRegionBufferOnlyForShapedParts) {
+  TBitmap buffer(2, 1), region;
+  buffer.SetPixel(0, 0, kMagenta);
+  EXPECT_EQ(&FrameOutputBuffer(buffer, false, m, region), &buffer);
+  EXPECT_TRUE(region.Empty());
+  const TBitmap& out = FrameOutputBuffer(buffer, true, m, region);
+  EXPECT_EQ(&out, &region);
+  EXPECT_EQ(region.Pixel(0, 0), m.FormColor);
+  EXPECT_EQ(region.Pixel(1, 0), clBlack);
+}
+
+// Each buffer has a transparent pixel on every row; the title's band is rows 0 to 2, the
+// bottom's rows 0 and 1.
+TEST_F(FrameComposer, RegionComesFromTheBuffersOfTheShapedParts) {
+  TBitmap titleBuffer(6, 4), bottomBuffer(6, 3);
+  titleBuffer.Fill(clWhite);
+  bottomBuffer.Fill(clWhite);
+  for (int y = 0; y < 4; ++y) titleBuffer.SetPixel(0, y, kMagenta);
+  for (int y = 0; y < 3; ++y) bottomBuffer.SetPixel(5, y, kMagenta);
+  m.TitleRegionMinY = 0;
+  m.TitleRegionMaxY = 2;
+  m.BottomRegionMinY = 0;
+  m.BottomRegionMaxY = 1;
+  EXPECT_EQ(FrameRegion(m, s, titleBuffer, bottomBuffer, 6, 20), (std::vector<TRect>{{0, 0, 6, 20}}));
+  s.TitleNeedsRegion = true;
+  EXPECT_EQ(FrameRegion(m, s, titleBuffer, bottomBuffer, 6, 20),
+            (std::vector<TRect>{{1, 0, 6, 1}, {1, 1, 6, 2}, {1, 2, 6, 3}, {0, 3, 6, 4}, {0, 4, 6, 20}}));
+  s.TitleNeedsRegion = false;
+  s.BottomNeedsRegion = true;
+  EXPECT_EQ(FrameRegion(m, s, titleBuffer, bottomBuffer, 6, 20),
+            (std::vector<TRect>{{0, 0, 6, 17}, {0, 17, 5, 18}, {0, 18, 5, 19}, {0, 19, 6, 20}}));
+}
+
 TEST_F(FrameComposer, MissingBitmapsDrawNothingAndDoNotFail) {
   images = TFrameImages{};
   s = FrameSkinOfImages(images);
@@ -229,7 +263,7 @@ TEST(FrameSkinReading, ImagesAndFlagsComeFromTheirKeys) {
   for (int i = 0; i < kFrameImageCount; ++i)
     records.push_back(test::BitmapRecord(std::string(SkinKeyName(SkinKeyGroup::kBitmap, keys[i])),
                                          TBitmap(10 + i, 20 + i)));
-  for (int flag : {SKIN2_TITLEFIVESECT, SKIN2_TITLEBTNTRANS})
+  for (int flag : {SKIN2_TITLEFIVESECT, SKIN2_TITLEBTNTRANS, SKIN2_TITLEBARNEEDREGION})
     records.push_back(test::ByteRecord(std::string(SkinKeyName(SkinKeyGroup::kFlag, flag)), 1));
   test::ScratchFolder folder;
   test::WriteFile(folder / "skin.ssk", test::SkinPackage(records));
@@ -243,6 +277,8 @@ TEST(FrameSkinReading, ImagesAndFlagsComeFromTheirKeys) {
   EXPECT_TRUE(skin.TitleFiveSect);
   EXPECT_FALSE(skin.BottomThreeSect);
   EXPECT_TRUE(skin.TitleButtonsTransparent);
+  EXPECT_TRUE(skin.TitleNeedsRegion);
+  EXPECT_FALSE(skin.BottomNeedsRegion);
 }
 
 }  // namespace

@@ -234,7 +234,7 @@ TEST_F(FrameGeometry, ButtonRectanglesForOneTwoAndThreeButtons) {
   ASSERT_EQ(b.buttons.size(), 1u);
   EXPECT_EQ(b.buttons[0].element, kCloseElement);
   EXPECT_EQ(b.buttons[0].rect, (TRect{176, 3, 193, 18}));
-  EXPECT_EQ(b.buttons[0].hitRect, (TRect{172, 3, 189, 18}));
+  EXPECT_EQ(b.buttons[0].hitRect, (TRect{176, 3, 192, 17}));
 
   w.HasMinimize = true;
   b = TitleButtonLayout(m, s, w);
@@ -265,25 +265,44 @@ TEST_F(FrameGeometry, ButtonRectanglesForOneTwoAndThreeButtons) {
   EXPECT_EQ(ButtonFrame(b.buttons[3], true, true), 6);
 }
 
-TEST_F(FrameGeometry, HitTestIncludesAllEdgesAndLaterElementsWin) {
+TEST_F(FrameGeometry, HitTestFindsTheElementDrawnUnderThePointAndLaterElementsWin) {
   const TTitleButtons b = TitleButtonLayout(m, s, w);
-  EXPECT_EQ(HitTestTitle(b, 172, 3), kCloseElement);
-  EXPECT_EQ(HitTestTitle(b, 189, 18), kCloseElement);
-  EXPECT_EQ(HitTestTitle(b, 190, 10), kNoElement);
-  EXPECT_EQ(HitTestTitle(b, 172, 19), kNoElement);
-  EXPECT_EQ(HitTestTitle(b, 170, 10), kMaximizeElement);
-  EXPECT_EQ(HitTestTitle(b, 171, 10), kNoElement);  // the 2-pixel gap
-  EXPECT_EQ(HitTestTitle(b, 134, 10), kMinimizeElement);
-  EXPECT_EQ(HitTestTitle(b, 0, 5), kIconElement);
-  EXPECT_EQ(HitTestTitle(b, 16, 21), kIconElement);
-  EXPECT_EQ(HitTestTitle(b, 17, 21), kNoElement);
+  EXPECT_EQ(HitTestTitle(b, 176, 3), kCloseElement);
+  EXPECT_EQ(HitTestTitle(b, 192, 17), kCloseElement);
+  EXPECT_EQ(HitTestTitle(b, 193, 10), kNoElement);
+  EXPECT_EQ(HitTestTitle(b, 176, 18), kNoElement);
+  EXPECT_EQ(HitTestTitle(b, 173, 10), kMaximizeElement);
+  EXPECT_EQ(HitTestTitle(b, 174, 10), kNoElement);  // the 2-pixel gap
+  EXPECT_EQ(HitTestTitle(b, 175, 10), kNoElement);
+  EXPECT_EQ(HitTestTitle(b, 150, 10), kMinimizeElement);
+  EXPECT_EQ(HitTestTitle(b, 4, 5), kIconElement);
+  EXPECT_EQ(HitTestTitle(b, 19, 20), kIconElement);
+  EXPECT_EQ(HitTestTitle(b, 20, 20), kNoElement);
+  EXPECT_EQ(HitTestTitle(b, 3, 5), kNoElement);
 
-  // A narrow window's close button covers the icon; the button wins.
+  // A narrow window's buttons cover the icon; the button wins.
   w.Width = 40;
   const TTitleButtons narrow = TitleButtonLayout(m, s, w);
-  EXPECT_EQ(HitTestTitle(narrow, 14, 10), kCloseElement);
-  EXPECT_EQ(HitTestTitle(narrow, 2, 10), kMaximizeElement);
-  EXPECT_EQ(HitTestTitle(narrow, 2, 20), kIconElement);
+  EXPECT_EQ(HitTestTitle(narrow, 17, 10), kCloseElement);
+  EXPECT_EQ(HitTestTitle(narrow, 5, 10), kMaximizeElement);
+  EXPECT_EQ(HitTestTitle(narrow, 5, 19), kIconElement);
+}
+
+TEST_F(FrameGeometry, ClientPointsReachTheFrameWhereTheClientAreaSits) {
+  // Borders of 4 and no band: the client starts at (4, 24).
+  EXPECT_EQ(FramePointOfClient(m, w, 10, -20), (TPoint{14, 4}));
+  // A 2-pixel border still keeps the client 4 pixels in; a taller native caption adds its
+  // band below the title.
+  m.LeftBorderWidth = 2;
+  w.NativeCaptionHeight = 30;
+  EXPECT_EQ(FramePointOfClient(m, w, 10, -20), (TPoint{14, 10}));
+  w.HasBorder = false;
+  EXPECT_EQ(FramePointOfClient(m, w, 10, -20), (TPoint{10, 10}));
+  // So a point over a drawn button is the button, whatever the border and band.
+  w.HasBorder = true;
+  const TTitleButtons b = TitleButtonLayout(m, s, w);
+  const TPoint close = FramePointOfClient(m, w, 176 - 4, 3 - 30);
+  EXPECT_EQ(HitTestTitle(b, close.x, close.y), kCloseElement);
 }
 
 TEST_F(FrameGeometry, BordersAndBottomPieces) {

@@ -85,3 +85,23 @@ TEST(IsFormActive, DecidesInOrder) {
 
 }  // namespace
 }  // namespace zentavo
+
+namespace zentavo {
+namespace {
+
+TEST(SkinTextUtf8, ShortensBetweenWholeCharacters) {
+  // Every character counts 10 pixels, whatever its byte length; "..." counts 10.
+  const TTextWidth width = [](std::string_view text) {
+    int characters = 0;
+    for (unsigned char c : text)
+      if ((c & 0xC0) != 0x80 && c != '.') ++characters;
+    return characters * 10 + (text.find("...") != std::string_view::npos ? 10 : 0);
+  };
+  const std::string text = "\xe6\x94\xb6\xe5\x85\xa5\xe6\x94\xaf\xe5\x87\xba";  // four Chinese characters
+  EXPECT_EQ(EllipsizeUtf8Text(width, text, 40), text);
+  EXPECT_EQ(EllipsizeUtf8Text(width, text, 30), "\xe6\x94\xb6\xe5\x85\xa5...");
+  EXPECT_EQ(EllipsizeUtf8Text(width, "ab", 5), "a...");
+}
+
+}  // namespace
+}  // namespace zentavo

@@ -10,6 +10,7 @@
 #include "framework/win/Form.h"
 #include "skin/MenuCheckImages.h"
 #include "skin/TempFile.h"
+#include "skin/win/SkinAttach.h"
 #include "skin/win/SkinEngine.h"
 #include "win/skin/SkinPackages.h"
 
@@ -84,5 +85,41 @@ inline void ResetMenuCheckImages() {
   while (images.Count() > 0) images.Delete(0);
   images.Add(DefaultMenuCheckMark(), clWhite);
 }
+
+// A frame wrapper stand-in that holds control wrappers as the real frames do and lets them
+// go when it is freed: a foreign window's children get their procedures back, a form's
+// controls as the frame is told.
+class ControlFrame : public TsuiSkinWindow {
+ public:
+  ControlFrame(HWND window, bool foreign, TsuiSkinEngine& engine, bool restoreProcedures = true)
+      : TsuiSkinWindow(window, foreign, engine), restoreProcedures_(restoreProcedures) {}
+  ~ControlFrame() override {
+    if (IsForeign())
+      DetachForeignControls(*this);
+    else
+      DetachFormControls(*this, restoreProcedures_);
+  }
+  void SetSkinned(bool) override {}
+  void FrameSkinLoaded() override {}
+  void SysMinimize() override {}
+  void SysMaximizeRestore() override {}
+  void SysClose() override {}
+
+ private:
+  bool restoreProcedures_;
+};
+
+// An engine on a form of its own with a small skin loaded and switched on: it IsSkinning.
+class SkinningEngine {
+ public:
+  SkinningEngine() {
+    WriteBytes(folder / "basic.ssk", SkinPackageBytes(BasicSkin()));
+    engine.SetSkinFile(Utf8(folder / "basic.ssk"));
+    engine.SetActive(true);
+  }
+  ScratchFolder folder;
+  ComponentPtr<TfrmSkinTest> host = MakeComponent<TfrmSkinTest>(nullptr);
+  TsuiSkinEngine& engine = host->Make<TsuiSkinEngine>();
+};
 
 }  // namespace zentavo::testing
