@@ -1,5 +1,7 @@
 #include "framework/Layout.h"
 
+#include <algorithm>
+
 namespace zentavo {
 
 void ApplyConstraints(const TSizeConstraints& constraints, int& width, int& height) {
@@ -35,16 +37,37 @@ TRect Anchored(const TLayoutChild& child, int clientWidth, int clientHeight) {
 
 }  // namespace
 
-std::vector<TRect> ArrangeChildren(int clientWidth, int clientHeight, const std::vector<TLayoutChild>& children) {
+std::vector<TRect> ArrangeChildren(int clientWidth, int clientHeight, const std::vector<TLayoutChild>& children,
+                                   TRect* remaining) {
   std::vector<TRect> result;
   result.reserve(children.size());
   for (const TLayoutChild& child : children) result.push_back(child.bounds);
   TRect free{0, 0, clientWidth, clientHeight};
-  // Edges take their room in this order, each child in its own order among its kind.
+  // Edges take their room in this order; among children of one kind the one nearer the
+  // edge goes first (a control moved above the others with a negative Top comes first),
+  // and children at the same place keep their order.
   for (TAlign kind : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
-    for (size_t i = 0; i < children.size(); ++i) {
+    std::vector<size_t> order;
+    for (size_t i = 0; i < children.size(); ++i)
+      if (children[i].visible && children[i].align == kind) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+      const TRect& x = children[a].bounds;
+      const TRect& y = children[b].bounds;
+      switch (kind) {
+        case TAlign::alTop:
+          return x.top < y.top;
+        case TAlign::alBottom:
+          return x.bottom > y.bottom;
+        case TAlign::alLeft:
+          return x.left < y.left;
+        case TAlign::alRight:
+          return x.right > y.right;
+        default:
+          return false;
+      }
+    });
+    for (size_t i : order) {
       const TLayoutChild& child = children[i];
-      if (!child.visible || child.align != kind) continue;
       const int width = child.bounds.Width(), height = child.bounds.Height();
       TRect& rect = result[i];
       switch (kind) {
@@ -72,6 +95,7 @@ std::vector<TRect> ArrangeChildren(int clientWidth, int clientHeight, const std:
       }
     }
   }
+  if (remaining) *remaining = free;
   for (size_t i = 0; i < children.size(); ++i) {
     const TLayoutChild& child = children[i];
     if (child.visible && child.align == TAlign::alNone) result[i] = Anchored(child, clientWidth, clientHeight);

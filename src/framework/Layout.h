@@ -38,10 +38,12 @@ struct TLayoutChild {
   int placedParentHeight = 0;
 };
 
-// The new bounds of every child in a parent client area of this size: aligned children in
-// their order, the top ones downwards, bottom ones upwards, then left and right ones in
-// what remains, then the client one filling the rest; anchored ones follow the change of
-// the parent's size since they were placed. Hidden children keep their bounds.
-std::vector<TRect> ArrangeChildren(int clientWidth, int clientHeight, const std::vector<TLayoutChild>& children);
+// The new bounds of every child in a parent client area of this size: aligned children
+// nearest their edge first, the top ones downwards, bottom ones upwards, then left and right
+// ones in what remains, then the client one filling the rest; anchored ones follow the
+// change of the parent's size since they were placed. Hidden children keep their bounds.
+// remaining receives the area the edges leave.
+std::vector<TRect> ArrangeChildren(int clientWidth, int clientHeight, const std::vector<TLayoutChild>& children,
+                                   TRect* remaining = nullptr);
 
 }  // namespace zentavo

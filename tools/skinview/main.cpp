@@ -117,6 +117,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       frame.Show();
       for (const char* caption : {"First document", "Second document"})
         application.CreateForm<TfrmDocument>(caption).Show();
+      // Documents opened after the main window was shown join its skin here.
+      engine->SkinAllScreenForms();
       frame.Cascade();
       if (!options.package.empty()) LoadSkin(*engine, passwordBox, options.package);
     } else {

@@ -78,6 +78,8 @@ void TControl::SetVisible(bool visible) {
   visible_ = visible;
   VisibleChanged();
   Perform(CM_VISIBLECHANGED, visible);
+  // An aligned control that comes or goes gives its room to its siblings or takes it.
+  if (parent_ && align_ != TAlign::alNone) parent_->ArrangeControls();
 }
 
 void TControl::SetEnabled(bool enabled) {

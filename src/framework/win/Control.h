@@ -173,6 +173,8 @@ class TWinControl : public TControl {
   virtual SIZE ClientSize();
   // Places the aligned and anchored children for the current client size.
   void ArrangeControls();
+  // Told the area the aligned children leave free after each arrangement.
+  virtual void ClientAreaArranged(const TRect&) {}
   void SetFocus();
   bool Focused();
   void Invalidate() override;

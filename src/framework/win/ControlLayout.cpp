@@ -62,7 +62,8 @@ void TWinControl::ArrangeControls() {
     layout.push_back(child->LayoutChild());
     if (loading && child->align_ == TAlign::alNone) layout.back().anchors = akLeft | akTop;
   }
-  const std::vector<TRect> arranged = ArrangeChildren(client.cx, client.cy, layout);
+  TRect rest;
+  const std::vector<TRect> arranged = ArrangeChildren(client.cx, client.cy, layout, &rest);
   const std::vector<TControl*> children = controls_;
   arranging_ = true;
   for (size_t i = 0; i < children.size(); ++i) {
@@ -71,6 +72,7 @@ void TWinControl::ArrangeControls() {
     children[i]->SetBounds(rect.left, rect.top, rect.Width(), rect.Height());
   }
   arranging_ = false;
+  ClientAreaArranged(rest);
   if (loading) {
     for (TControl* child : children) child->RecordPlacement();
   }

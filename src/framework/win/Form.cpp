@@ -107,6 +107,12 @@ void TForm::CreateMDIClient() {
   if (!clientHandle_) throw Win32Error("Cannot create the MDI client window");
 }
 
+// The documents' area is what the bars along the edges leave.
+void TForm::ClientAreaArranged(const TRect& rest) {
+  if (!clientHandle_) return;
+  MoveWindow(clientHandle_, rest.left, rest.top, std::max(rest.Width(), 0), std::max(rest.Height(), 0), TRUE);
+}
+
 // Menu handles are made anew when a menu changes; the client must hear of the new ones.
 void TForm::UpdateMDIMenus() {
   if (!clientHandle_ || !menu_) return;

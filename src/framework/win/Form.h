@@ -114,6 +114,7 @@ class TForm : public TWinControl {
   void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
+  void ClientAreaArranged(const TRect& rest) override;
   void BeforeDestruction() override;
   void Notification(TComponent* component, TOperation operation) override;
   // Derived constructors call this last: it finishes loading and runs OnCreate, whose

@@ -37,6 +37,23 @@ TEST(Layout, EdgesTakeTheirRoomInOrderAndTheClientChildFillsTheRest) {
   EXPECT_EQ(rects[6], (TRect{0, 0, 9, 99}));  // hidden: left as it was
 }
 
+TEST(Layout, AChildMovedAboveTheOthersGoesFirstAndPlacedChildrenKeepTheirOrder) {
+  std::vector<TLayoutChild> children{Aligned(TAlign::alTop, 9, 20), Aligned(TAlign::alTop, 9, 15),
+                                     Aligned(TAlign::alBottom, 9, 10), Aligned(TAlign::alTop, 9, 22)};
+  TRect rest;
+  auto rects = ArrangeChildren(200, 100, children, &rest);
+  EXPECT_EQ(rects[3], (TRect{0, 35, 200, 57}));
+  EXPECT_EQ(rest, (TRect{0, 57, 200, 90}));
+  for (size_t i = 0; i < children.size(); ++i) children[i].bounds = rects[i];
+  // A bar put at -100 sorts before the placed ones; they keep their order below it.
+  children[3].bounds = Bounds(0, -100, 200, 22);
+  rects = ArrangeChildren(200, 100, children, &rest);
+  EXPECT_EQ(rects[3], (TRect{0, 0, 200, 22}));
+  EXPECT_EQ(rects[0], (TRect{0, 22, 200, 42}));
+  EXPECT_EQ(rects[1], (TRect{0, 42, 200, 57}));
+  EXPECT_EQ(rest, (TRect{0, 57, 200, 90}));
+}
+
 TEST(Layout, AnchoredChildrenFollowTheParentsGrowthSincePlaced) {
   const TRect placed{10, 10, 60, 30};
   const auto rects = ArrangeChildren(140, 90,
