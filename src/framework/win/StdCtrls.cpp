@@ -1,5 +1,6 @@
 #include "framework/win/StdCtrls.h"
 
+#include "framework/win/Accelerator.h"
 #include "framework/win/Action.h"
 #include "framework/win/WideText.h"
 
@@ -41,25 +42,6 @@ void TButton::Click() {
     OnClick(this);
   }
 }
-
-namespace {
-// True when the caption marks this character as its accelerator ("&Save" for S or s).
-bool IsAccelerator(WPARAM key, const std::string& caption) {
-  const std::wstring text = Widen(caption);
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != L'&') continue;
-    if (text[i + 1] == L'&') {  // a literal ampersand
-      ++i;
-      continue;
-    }
-    wchar_t marked[2] = {text[i + 1], 0}, pressed[2] = {static_cast<wchar_t>(key), 0};
-    CharUpperW(marked);
-    CharUpperW(pressed);
-    return marked[0] == pressed[0];
-  }
-  return false;
-}
-}  // namespace
 
 // Enter belongs to the focused button, or to the default button while the focus is on a
 // control that is not a button; Esc belongs to the cancel button.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "framework/win/Accelerator.h"
 #include "framework/win/ImageList.h"
 #include "framework/win/WideText.h"
 
@@ -28,22 +29,6 @@ BYTE NativeButtonStyle(TToolButtonStyle style) {
 
 constexpr DWORD kOwnToolBarStyles = TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_LIST | TBSTYLE_WRAPABLE;
 
-// True when the caption marks this character as its accelerator ("&File" for F or f).
-bool IsAcceleratorOf(WPARAM character, const std::string& caption) {
-  const std::wstring text = Widen(caption);
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != L'&') continue;
-    if (text[i + 1] == L'&') {  // a literal ampersand
-      ++i;
-      continue;
-    }
-    wchar_t marked[2] = {text[i + 1], 0}, pressed[2] = {static_cast<wchar_t>(character), 0};
-    ::CharUpperW(marked);
-    ::CharUpperW(pressed);
-    return marked[0] == pressed[0];
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -367,7 +352,7 @@ TToolButton* TToolBar::HotButton() {
 
 TToolButton* TToolBar::FindAccelerator(WPARAM character) const {
   for (TToolButton* button : buttons_) {
-    if (button->Visible() && button->Enabled() && IsAcceleratorOf(character, button->Caption()))
+    if (button->Visible() && button->Enabled() && IsAccelerator(character, button->Caption()))
       return button;
   }
   return nullptr;
