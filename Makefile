@@ -5,7 +5,7 @@ BUILD := $(ROOT)/build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps native win build test test-native test-win dist run screenshots skin-sheets skin-previews fuzz clean
+.PHONY: all deps native win build test test-native test-win dist run screenshots skin-windows skin-sheets skin-previews fuzz clean
 
 all: build
 
@@ -63,6 +63,10 @@ skin-previews: dist
 # Pictures of the windows over a sample ledger, kept under docs/screenshots.
 screenshots: dist
 	scripts/screenshots.sh $(BUILD)/win $(ROOT)/dist/Zentavo $(ROOT)/docs/screenshots
+
+# The windows under each packaged skin, message box included, kept under docs/skins/windows.
+skin-windows: dist
+	scripts/skin-windows.sh $(BUILD)/win $(ROOT)/dist/Zentavo $(ROOT)/docs/skins/windows
 
 clean:
 	rm -rf $(BUILD)/native $(BUILD)/win $(ROOT)/dist

@@ -5,6 +5,7 @@
 
 #include "core/Error.h"
 #include "framework/Properties.h"
+#include "framework/win/Application.h"
 #include "framework/win/Font.h"
 #include "framework/win/Form.h"
 #include "framework/win/Screen.h"
@@ -227,7 +228,17 @@ void TsuiSkinEngine::SkinLoaded() {
       wrapper->FrameSkinLoaded();
     });
   }
+  JoinShownForms();
   if (OnSkinChanged) OnSkinChanged(this);
+}
+
+// Forms are skinned together when the main form is first shown while skinning; when the
+// skinning only starts later (no readable package at start-up, or Active set afterwards),
+// the forms already made join then.
+void TsuiSkinEngine::JoinShownForms() {
+  if (!skinAllForms_ || !IsSkinning()) return;
+  TForm* main = Application().MainForm();
+  if (main && main->Showing()) SkinAllScreenForms();
 }
 
 void TsuiSkinEngine::SetActive(bool value) {
@@ -237,6 +248,7 @@ void TsuiSkinEngine::SetActive(bool value) {
     TsuiSkinWindow* wrapper = skinnedWindows_[i].get();
     Guarded([&] { wrapper->SetSkinned(value); });
   }
+  if (!Reading()) JoinShownForms();
 }
 
 void TsuiSkinEngine::SetSkinAllForms(bool value) {

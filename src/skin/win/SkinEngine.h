@@ -130,6 +130,7 @@ class TsuiSkinEngine : public TComponent {
   void SetSystemMenuCaption(int index, const std::string& caption);
   void ReleaseWindows();
   void ForgetSingleEngine();
+  void JoinShownForms();
   void FreeLeaving();
   static void CALLBACK FreeLeavingWindows(HWND, UINT, UINT_PTR timer, DWORD);
 

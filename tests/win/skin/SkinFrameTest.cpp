@@ -350,6 +350,23 @@ TEST(SkinFrameMdiTest, TileAndCascadePlaceTheDocumentsInTheirShare) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(boundsOf(i), *cascade[i]) << i;
 }
 
+TEST(SkinFrameLateSkinTest, FormsShownBeforeTheFirstSkinJoinItWhenItLoads) {
+  Application().Initialize();
+  struct Cleanup {
+    ~Cleanup() { Application().DestroyComponents(); }
+  } cleanup;
+  auto& main = Application().CreateForm<TfrmSkinTest>(true);
+  auto& other = Application().CreateForm<TfrmFramed>();
+  main.engine->SetActive(true);
+  main.Show();
+  other.Show();
+  Application().ProcessMessages();
+  EXPECT_EQ(SendMessageW(other.Handle(), SM_ISSKINNED, 0, 0), 0);
+  main.engine->SetSkinFile(DefaultSkin("Silver"));
+  Application().ProcessMessages();
+  EXPECT_EQ(SendMessageW(other.Handle(), SM_ISSKINNED, 0, 0), 1);
+}
+
 // ---- Pixels ----
 
 struct PictureCase {

@@ -1,0 +1,61 @@
+#include "ProgramShots.h"
+
+#include "MessageBoxCapture.h"
+#include "ScratchProgram.h"
+#include "framework/win/Application.h"
+#include "framework/win/WindowCapture.h"
+#include "ledger/win/MainForm.h"
+#include "ledger/win/TemplateForm.h"
+#include "report/win/ReportForm.h"
+
+namespace zentavo {
+
+ProgramShots::ProgramShots(const std::string& programFolder) : windows_(programFolder) {
+  TfrmMain& main = windows_.Main();
+  main.Now = [] { return ScratchProgram::Today(); };
+  windows_.Report().Now = main.Now;
+  main.Show();
+}
+
+TBitmap ProgramShots::MainWindow() {
+  return CaptureWindow(windows_.Main().Handle());
+}
+
+TBitmap ProgramShots::Editor() {
+  TfrmMain& main = windows_.Main();
+  TfrmTemplate& editor = windows_.Editor();
+  main.N1_2.Click();
+  editor.SetBounds(main.Left() + 60, main.Top() + 80, editor.Width(), editor.Height());
+  TBitmap picture = CaptureWindow(editor.Handle());
+  editor.Hide();
+  return picture;
+}
+
+TBitmap ProgramShots::Statistics(int view) {
+  TfrmReport& report = windows_.Report();
+  if (!report.Showing()) windows_.Main().N2_1.Click();
+  report.ComboBoxView.SetItemIndex(view);
+  report.buttonQuery.Click();
+  return CaptureWindow(report.Handle());
+}
+
+void ProgramShots::HideStatistics() {
+  windows_.Report().Hide();
+}
+
+void ProgramShots::SelectFirstEntry() {
+  TListView& list = windows_.Main().listViewInfo;
+  list.ClearSelection();
+  list.SetSelected(0, true);
+  list.SetFocus();
+}
+
+TBitmap ProgramShots::DeleteQuestion() {
+  TfrmMain& main = windows_.Main();
+  // The box must really open: a handler that answers boxes would leave nothing to capture.
+  Application().MessageBoxOverride = nullptr;
+  return CaptureMessageBox(
+      main.Handle(), [&main] { main.actionDelete.Execute(); }, IDNO);
+}
+
+}  // namespace zentavo
