@@ -10,6 +10,7 @@
 #include "skin/ControlClassMap.h"
 #include "skin/WindowClassMap.h"
 #include "skin/win/SkinControlWrappers.h"
+#include "skin/win/SkinGuard.h"
 #include "skin/win/SkinEngine.h"
 #include "skin/win/SkinMessages.h"
 #include "skin/win/SkinSystem.h"
@@ -44,12 +45,11 @@ bool WrapControl(TsuiSkinWindow& frame, TControl& control) {
   }
   TsuiSkinControl& added = *wrapper;
   frame.Controls().push_back(std::move(wrapper));
-  try {
+  Guarded([&] {
     added.SkinChanged();
     if (added.WantsParentColor() && HasPublishedProperty(control, "ParentColor"))
       SetPropertyValue(control, "ParentColor", true);
-  } catch (...) {
-  }
+  });
   return true;
 }
 
@@ -126,16 +126,14 @@ void FreeControlWrappers(TsuiSkinWindow& frame, BeforeFree&& beforeFree) {
     std::unique_ptr<TsuiSkinControl> first = std::move(controls.front());
     controls.erase(controls.begin());
     if (!first) continue;
-    try {
+    Guarded([&] {
       beforeFree(*first);
       first->Detach();
-    } catch (...) {
-    }
-    try {
+    });
+    Guarded([&] {
       first->Disconnect();
       first.reset();
-    } catch (...) {
-    }
+    });
   }
 }
 

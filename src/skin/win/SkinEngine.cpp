@@ -15,6 +15,7 @@
 #include "skin/SkinTempCopy.h"
 #include "skin/TempFile.h"
 #include "skin/win/SkinFrameWindow.h"
+#include "skin/win/SkinGuard.h"
 #include "skin/win/SkinHook.h"
 #include "skin/win/SkinMenuPainter.h"
 #include "skin/win/SkinMessages.h"
@@ -90,14 +91,6 @@ std::string ProgramFolder() {
 
 std::filesystem::path FilePath(const std::string& utf8) { return std::filesystem::path(Widen(utf8)); }
 
-// A wrapper's failure must not stop the others, nor reach the window system.
-template <class F>
-void Guarded(F&& f) {
-  try {
-    f();
-  } catch (...) {
-  }
-}
 
 }  // namespace
 

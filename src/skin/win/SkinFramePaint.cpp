@@ -110,15 +110,11 @@ void TsuiSkinFrameWindow::PaintTitle(HDC dc, const TFrameImages& images, const T
   hotButton_ = paint.hotButton;
   drawnButtons_ = TDrawnTitleButtons{paint.minimizeDrawn, paint.maximizeDrawn, paint.closeDrawn};
 
-  const TBitmap* out = &titleBuffer_;
-  if (titleNeedsRegion_) {
-    ComposeRegionBuffer(titleBuffer_, metrics.FormColor, metrics.TransparentColor, titleRegionBuffer_);
-    out = &titleRegionBuffer_;
-  }
-  if (out->Empty()) return;
+  const TBitmap& out = FrameOutputBuffer(titleBuffer_, skin.TitleNeedsRegion, metrics, titleRegionBuffer_);
+  if (out.Empty()) return;
 
   // Icon and caption go on the composed picture, so the title reaches the screen in one copy.
-  TBitmapDc picture(*out);
+  TBitmapDc picture(out);
   if (state.HasIcon) {
     HICON icon = GetWindowIcon();
     if (!icon) icon = ProgramSmallIcon();
@@ -141,12 +137,8 @@ void TsuiSkinFrameWindow::PaintBorders(HDC dc, const TFrameImages& images, const
   if (!layout.visible) return;
   for (const TFramePiece& piece : layout.sides) DrawPieceOnWindow(dc, images, piece);
   ComposeBottom(images, layout, bottomBuffer_);
-  const TBitmap* out = &bottomBuffer_;
-  if (bottomNeedsRegion_) {
-    ComposeRegionBuffer(bottomBuffer_, metrics.FormColor, metrics.TransparentColor, bottomRegionBuffer_);
-    out = &bottomRegionBuffer_;
-  }
-  if (!out->Empty()) DrawBitmap(dc, 0, layout.bottomY, *out);
+  const TBitmap& out = FrameOutputBuffer(bottomBuffer_, skin.BottomNeedsRegion, metrics, bottomRegionBuffer_);
+  if (!out.Empty()) DrawBitmap(dc, 0, layout.bottomY, out);
   for (const TFrameFill& fill : layout.gapFills) FillOnWindow(dc, fill);
 }
 
@@ -155,35 +147,19 @@ void TsuiSkinFrameWindow::UpdateRegion() {
   if (IsWindows95() || !CanShapeWindow() || !IsWindow(window)) return;
   const int w = WindowWidth();
   const int h = WindowHeight();
-  if (!titleNeedsRegion_ && !bottomNeedsRegion_) {
-    SetWindowRgn(window, CreateRectRgn(0, 0, w, h), TRUE);
-    return;
-  }
-  // The shape comes from the pictures of the last paint; ones of another size are composed
-  // afresh first, or a grown window would lose the new part of its title.
   const TFrameImages images = ReadFrameImages(Engine().Reader());
   const TFrameSkin skin = ReadFrameSkin(Engine().Reader(), images);
   const TSkinMetrics& metrics = Engine().Metrics();
-  const TFrameWindow state = FrameState();
-  if (titleBuffer_.Width() != w) {
-    const TTitleLayout layout = TitleLayout(metrics, skin, state, 0);
-    ComposeTitle(images, metrics, skin, state, layout, TitleButtonLayout(metrics, skin, state), -10000, -10000,
-                 false, titleBuffer_);
+  if (skin.TitleNeedsRegion || skin.BottomNeedsRegion) {
+    // The shape comes from the pictures of the last paint; ones of another size are
+    // composed afresh first, or a grown window would lose the new part of its title.
+    const TFrameWindow state = FrameState();
+    if (titleBuffer_.Width() != w)
+      ComposeTitle(images, metrics, skin, state, TitleLayout(metrics, skin, state, 0),
+                   TitleButtonLayout(metrics, skin, state), -10000, -10000, false, titleBuffer_);
+    if (bottomBuffer_.Width() != w) ComposeBottom(images, BorderLayout(metrics, skin, state), bottomBuffer_);
   }
-  if (bottomBuffer_.Width() != w) ComposeBottom(images, BorderLayout(metrics, skin, state), bottomBuffer_);
-  TWindowRegionInput input;
-  input.titleImage = &titleBuffer_;
-  input.bottomImage = &bottomBuffer_;
-  input.width = w;
-  input.height = h;
-  input.transColor = metrics.TransparentColor;
-  input.titleMinY = metrics.TitleRegionMinY;
-  input.titleMaxY = metrics.TitleRegionMaxY;
-  input.bottomMinY = metrics.BottomRegionMinY;
-  input.bottomMaxY = metrics.BottomRegionMaxY;
-  input.useTitle = titleNeedsRegion_;
-  input.useBottom = bottomNeedsRegion_;
-  BuildWindowRegion(window, input);
+  ApplyWindowRegion(window, FrameRegion(metrics, skin, titleBuffer_, bottomBuffer_, w, h));
 }
 
 }  // namespace zentavo

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "framework/win/Message.h"
+#include "skin/win/SkinControl.h"
 #include "skin/win/SkinEngine.h"
+#include "skin/win/SkinGuard.h"
 #include "skin/win/SkinMessages.h"
 #include "skin/win/SkinSystem.h"
 
@@ -84,6 +86,15 @@ TFrameWindow TsuiSkinFrameWindow::FrameState() const {
   return w;
 }
 
+void TsuiSkinFrameWindow::RefreshControls() {
+  if (destroying_) return;
+  for (auto& wrapper : controls_)
+    Guarded([&] {
+      wrapper->SkinChanged();
+      if (HWND control = wrapper->GetHandle()) InvalidateRect(control, nullptr, TRUE);
+    });
+}
+
 void TsuiSkinFrameWindow::RecomputeFrame() const { SetWindowPos(WindowHandle(), nullptr, 0, 0, 0, 0, kFrameChanged); }
 
 void TsuiSkinFrameWindow::SetSkinned(bool skinned) {
@@ -114,10 +125,9 @@ void TsuiSkinFrameWindow::SetHasBorder(bool value) {
   PaintFrame();
 }
 
+// The region flags come with the skin's frame facts at every paint; a new skin only needs
+// painting and shaping.
 void TsuiSkinFrameWindow::FrameSkinLoaded() {
-  const TsuiSkinReader& reader = Engine().Reader();
-  titleNeedsRegion_ = reader.GetFlag(SKIN2_TITLEBARNEEDREGION) != 0;
-  bottomNeedsRegion_ = reader.GetFlag(SKIN2_BOTTOMBORDERNEEDREGION) != 0;
   if (!Engine().IsSkinning()) return;
   PaintFrame();
   UpdateRegion();

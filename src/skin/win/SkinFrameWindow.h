@@ -88,6 +88,8 @@ class TsuiSkinFrameWindow : public TsuiSkinWindow {
   // procedure back. Final classes call it from their destructors.
   void Teardown();
   void RecomputeFrame() const;
+  // Every control wrapper takes the skin as it now is and repaints.
+  void RefreshControls();
   int WindowWidth() const;
   int WindowHeight() const;
   std::wstring WindowCaption() const;
@@ -104,8 +106,6 @@ class TsuiSkinFrameWindow : public TsuiSkinWindow {
   int savedClientHeight_ = 0;
   int nativeCaptionHeight_ = 0;
   int extraBand_ = 0;
-  bool titleNeedsRegion_ = false;
-  bool bottomNeedsRegion_ = false;
 
  private:
   void NcCalcSize(TMessage& message);

@@ -15,7 +15,4 @@ RegionHandle CreateRegionFromRects(const std::vector<TRect>& rects);
 // the region from then on.
 void ApplyWindowRegion(HWND window, const std::vector<TRect>& rects);
 
-// The window's shape from the skinned frame's title and bottom images.
-void BuildWindowRegion(HWND window, const TWindowRegionInput& input);
-
 }  // namespace zentavo

@@ -9,23 +9,12 @@
 #include "skin/win/SkinAttach.h"
 #include "skin/win/SkinControl.h"
 #include "skin/win/SkinEngine.h"
+#include "skin/win/SkinGuard.h"
 #include "skin/win/SkinFormMenus.h"
 #include "skin/win/SkinMessages.h"
 #include "skin/win/SkinSystem.h"
 
 namespace zentavo {
-
-namespace {
-
-template <class F>
-void Guarded(F&& f) {
-  try {
-    f();
-  } catch (...) {
-  }
-}
-
-}  // namespace
 
 // Lives among the form's components so that the form's teardown takes its frame along
 // while the form is still whole.
@@ -191,12 +180,7 @@ void TsuiSkinWindowVCL::ShiftControls(int direction) {
 
 void TsuiSkinWindowVCL::ApplyFrameState() {
   HWND window = WindowHandle();
-  if (!destroying_)
-    for (auto& wrapper : controls_)
-      Guarded([&] {
-        wrapper->SkinChanged();
-        if (HWND control = wrapper->GetHandle()) InvalidateRect(control, nullptr, TRUE);
-      });
+  RefreshControls();
 
   const TSkinMetrics& metrics = Engine().Metrics();
   if (skinned_) {

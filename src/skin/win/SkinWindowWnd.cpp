@@ -6,19 +6,13 @@
 #include "skin/win/SkinAttach.h"
 #include "skin/win/SkinControl.h"
 #include "skin/win/SkinEngine.h"
+#include "skin/win/SkinGuard.h"
 #include "skin/win/SkinHook.h"
 
 namespace zentavo {
 
 namespace {
 
-template <class F>
-void Guarded(F&& f) {
-  try {
-    f();
-  } catch (...) {
-  }
-}
 
 std::string UpperClassName(HWND window) {
   char name[101] = {};
@@ -76,12 +70,7 @@ void TsuiSkinWindowWnd::CaptureMetrics() {
 }
 
 void TsuiSkinWindowWnd::ApplyFrameState() {
-  if (!destroying_)
-    for (auto& wrapper : controls_)
-      Guarded([&] {
-        wrapper->SkinChanged();
-        if (HWND control = wrapper->GetHandle()) InvalidateRect(control, nullptr, TRUE);
-      });
+  RefreshControls();
   if (!WindowAlive()) return;
 
   HWND window = WindowHandle();
