@@ -23,6 +23,12 @@ struct TPoint {
   constexpr bool operator==(const TPoint&) const = default;
 };
 
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  constexpr bool operator==(const TSize&) const = default;
+};
+
 constexpr TRect Bounds(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
 }

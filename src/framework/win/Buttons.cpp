@@ -9,38 +9,6 @@
 
 namespace zentavo {
 
-TButtonFaceLayout LayoutButtonFace(SIZE client, SIZE glyph, SIZE caption, TButtonLayout layout, int margin,
-                                   int spacing) {
-  const bool horizontal = layout == TButtonLayout::blGlyphLeft || layout == TButtonLayout::blGlyphRight;
-  // Main axis m, cross axis c.
-  const int cm = horizontal ? client.cx : client.cy, cc = horizontal ? client.cy : client.cx;
-  const int gm = horizontal ? glyph.cx : glyph.cy, gc = horizontal ? glyph.cy : glyph.cx;
-  const int tm = horizontal ? caption.cx : caption.cy, tc = horizontal ? caption.cy : caption.cx;
-  if (gm == 0 || tm == 0) spacing = 0;  // nothing to keep apart
-  if (margin == -1 && spacing == -1) {
-    margin = spacing = (cm - (gm + tm)) / 3;
-  } else if (margin == -1) {
-    margin = (cm - (gm + spacing + tm) + 1) / 2;
-  } else if (spacing == -1) {
-    spacing = (cm - margin - gm - tm) / 2;
-  }
-  int glyphAt = margin, captionAt = margin + gm + spacing;
-  if (layout == TButtonLayout::blGlyphRight || layout == TButtonLayout::blGlyphBottom) {
-    glyphAt = cm - margin - gm;
-    captionAt = glyphAt - spacing - tm;
-  }
-  const int glyphCross = (cc - gc + 1) / 2, captionCross = (cc - tc + 1) / 2;
-  TButtonFaceLayout result{};
-  if (horizontal) {
-    result.glyph = POINT{glyphAt, glyphCross};
-    result.caption = RECT{captionAt, captionCross, captionAt + tm, captionCross + tc};
-  } else {
-    result.glyph = POINT{glyphCross, glyphAt};
-    result.caption = RECT{captionCross, captionAt, captionCross + tc, captionAt + tm};
-  }
-  return result;
-}
-
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 23, 22);
 }
@@ -137,26 +105,27 @@ void TSpeedButton::Paint(HDC dc) {
   RECT measured{0, 0, Width(), 0};
   if (!text.empty())
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
-  const SIZE captionSize =
-      text.empty() ? SIZE{0, 0} : SIZE{measured.right - measured.left, measured.bottom - measured.top};
-  const SIZE glyphSize = glyph_.Empty() ? SIZE{0, 0} : SIZE{glyph_.Width() / numGlyphs_, glyph_.Height()};
-  TButtonFaceLayout face =
-      LayoutButtonFace(SIZE{Width(), Height()}, glyphSize, captionSize, layout_, margin_, spacing_);
+  const TSize captionSize =
+      text.empty() ? TSize{} : TSize{measured.right - measured.left, measured.bottom - measured.top};
+  const TSize glyphSize = glyph_.Empty() ? TSize{} : TSize{glyph_.Width() / numGlyphs_, glyph_.Height()};
+  const TButtonFaceLayout face =
+      LayoutButtonFace(TSize{Width(), Height()}, glyphSize, captionSize, layout_, margin_, spacing_);
+  RECT captionRect{face.caption.left, face.caption.top, face.caption.right, face.caption.bottom};
 
-  DrawGlyph(dc, face.glyph, pressed);
+  DrawGlyph(dc, POINT{face.glyph.x, face.glyph.y}, pressed);
   if (text.empty()) return;
-  if (pressed) OffsetRect(&face.caption, 1, 1);
+  if (pressed) OffsetRect(&captionRect, 1, 1);
   SetBkMode(dc, TRANSPARENT);
   if (!Enabled()) {
     // Embossed: a light copy below right, the grey text on top.
-    OffsetRect(&face.caption, 1, 1);
+    OffsetRect(&captionRect, 1, 1);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &face.caption,
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &captionRect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    OffsetRect(&face.caption, -1, -1);
+    OffsetRect(&captionRect, -1, -1);
   }
   SetTextColor(dc, ColorToRGB(Enabled() ? Font.Color : SystemColor(COLOR_BTNSHADOW)));
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &face.caption,
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &captionRect,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 

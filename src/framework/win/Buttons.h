@@ -1,23 +1,9 @@
 #pragma once
 #include "framework/Bitmap.h"
+#include "framework/ButtonFace.h"
 #include "framework/win/Control.h"
 
 namespace zentavo {
-
-enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-
-// Where a button's glyph and caption go inside its client area.
-struct TButtonFaceLayout {
-  POINT glyph;
-  RECT caption;
-};
-
-// Lays out a glyph and a caption of the given sizes in a client area. On the axis of the
-// layout, a Margin of -1 centres the pair (with Spacing -1 too, the gaps before, between
-// and after are equal); a Spacing of -1 centres the caption in the room after the glyph.
-// Across it, both are centred.
-TButtonFaceLayout LayoutButtonFace(SIZE client, SIZE glyph, SIZE caption, TButtonLayout layout, int margin,
-                                   int spacing);
 
 // A button without a window, drawn by its parent: a picture (Glyph, NumGlyphs images side by
 // side for up, disabled, clicked and down) and a caption. Buttons of one parent that share a

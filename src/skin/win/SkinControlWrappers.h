@@ -4,28 +4,17 @@
 #include <memory>
 
 #include "skin/WrapperKind.h"
+#include "skin/win/SkinButtons.h"
 #include "skin/win/SkinControlVCL.h"
 #include "skin/win/SkinControlWnd.h"
+#include "skin/win/SkinScrolled.h"
 
 namespace zentavo {
 
-// The wrapper classes of the two tables, in their class hierarchy. For now each has the
-// base behaviour (message path, state tracking, SM_ISSKINNED) plus the answers that need
-// no painting; the families' painting and own behaviour are added to these classes by
-// the painters, not stubbed here.
-
-// Framework controls.
-class TsuiSkinBorderWinControl : public TsuiSkinControlVCL {
- public:
-  using TsuiSkinControlVCL::TsuiSkinControlVCL;
-  TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinBorderWinControl; }
-};
-
-class TsuiSkinScrollWinControl : public TsuiSkinBorderWinControl {
- public:
-  using TsuiSkinBorderWinControl::TsuiSkinBorderWinControl;
-  TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinScrollWinControl; }
-};
+// The wrapper classes of the two tables, in their class hierarchy. The button family
+// (SkinButtons.h) and the scrolled controls (SkinScrolled.h) paint; the classes declared
+// here still have only the base behaviour (message path, state tracking, SM_ISSKINNED)
+// plus the answers that need no painting.
 
 // The base of controls with a drop-down button of their own; never made by itself.
 class TsuiSkinExtComboboxLikeControl : public TsuiSkinBorderWinControl {
@@ -50,34 +39,19 @@ class TsuiSkinExtComboboxLikeControl : public TsuiSkinBorderWinControl {
     bool WantsParentColor() const override { return true; }                   \
   }
 
-ZENTAVO_SKIN_WRAPPER(TsuiSkinButton, TsuiSkinControlVCL);
-ZENTAVO_SKIN_WRAPPER(TsuiSkinCheckBox, TsuiSkinControlVCL);
-ZENTAVO_SKIN_WRAPPER(TsuiSkinRadioButton, TsuiSkinControlVCL);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinComboBox, TsuiSkinControlVCL);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinComboBoxEx, TsuiSkinControlVCL);
-ZENTAVO_SKIN_WRAPPER(TsuiSkinScrollBar, TsuiSkinControlVCL);
-ZENTAVO_SKIN_WRAPPER_PARENT_COLOR(TsuiSkinGroupBox, TsuiSkinControlVCL);
 ZENTAVO_SKIN_WRAPPER_PARENT_COLOR(TsuiSkinStatusBar, TsuiSkinControlVCL);
-ZENTAVO_SKIN_WRAPPER_PARENT_COLOR(TsuiSkinPanel, TsuiSkinControlVCL);
-ZENTAVO_SKIN_WRAPPER(TsuiSkinSpeedButton, TsuiSkinControlVCL);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinTabControl, TsuiSkinControlVCL);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinUpDown, TsuiSkinControlVCL);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinTrackBar, TsuiSkinControlVCL);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinProgressBar, TsuiSkinControlVCL);
 ZENTAVO_SKIN_WRAPPER_PARENT_COLOR(TsuiSkinToolBar, TsuiSkinControlVCL);
-ZENTAVO_SKIN_WRAPPER_PARENT_COLOR(TsuiSkinLabel, TsuiSkinControlVCL);
-ZENTAVO_SKIN_WRAPPER(TsuiSkinFrame, TsuiSkinControlVCL);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinGrid, TsuiSkinScrollWinControl);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinListView, TsuiSkinScrollWinControl);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinDateTimePicker, TsuiSkinExtComboboxLikeControl);
 
 // Child windows of foreign windows.
-
-// The base of foreign controls with a border to skin; never made by itself.
-class TsuiSkinBorderWndControl : public TsuiSkinControlWnd {
- public:
-  using TsuiSkinControlWnd::TsuiSkinControlWnd;
-};
 
 ZENTAVO_SKIN_WRAPPER(TsuiSkinWndComboBox, TsuiSkinBorderWndControl);
 ZENTAVO_SKIN_WRAPPER(TsuiSkinWndButton, TsuiSkinControlWnd);

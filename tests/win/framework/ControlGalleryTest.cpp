@@ -580,32 +580,6 @@ TEST_F(ControlGallery, GroupedSpeedButtonsLatchOneAtATime) {
   EXPECT_EQ(clicks, 5);
 }
 
-TEST(ButtonFaceLayout, CentresGlyphAndCaptionAlongTheLayoutAxis) {
-  // Margin and spacing both free: three equal gaps.
-  TButtonFaceLayout face =
-      LayoutButtonFace(SIZE{100, 30}, SIZE{16, 16}, SIZE{30, 13}, TButtonLayout::blGlyphLeft, -1, -1);
-  EXPECT_EQ(face.glyph.x, 18);
-  EXPECT_EQ(face.caption.left, 18 + 16 + 18);
-  EXPECT_EQ(face.glyph.y, 7);
-  EXPECT_EQ(face.caption.top, 9);
-  // A fixed spacing: the pair is centred.
-  face = LayoutButtonFace(SIZE{100, 30}, SIZE{16, 16}, SIZE{30, 13}, TButtonLayout::blGlyphLeft, -1, 4);
-  EXPECT_EQ(face.glyph.x, 25);
-  EXPECT_EQ(face.caption.left, 25 + 16 + 4);
-  // A fixed margin from the distant side for a glyph on the right.
-  face = LayoutButtonFace(SIZE{100, 30}, SIZE{16, 16}, SIZE{30, 13}, TButtonLayout::blGlyphRight, 5, 2);
-  EXPECT_EQ(face.glyph.x, 100 - 5 - 16);
-  EXPECT_EQ(face.caption.right, 100 - 5 - 16 - 2);
-  // Glyph on top: the main axis is vertical.
-  face = LayoutButtonFace(SIZE{40, 60}, SIZE{16, 16}, SIZE{20, 13}, TButtonLayout::blGlyphTop, 4, 3);
-  EXPECT_EQ(face.glyph.y, 4);
-  EXPECT_EQ(face.caption.top, 4 + 16 + 3);
-  EXPECT_EQ(face.glyph.x, 12);
-  // A glyph alone is centred: no spacing is kept for a caption that is not there.
-  face = LayoutButtonFace(SIZE{40, 20}, SIZE{4, 4}, SIZE{0, 0}, TButtonLayout::blGlyphLeft, -1, -1);
-  EXPECT_EQ(face.glyph.x, 18);
-}
-
 TEST_F(ControlGallery, SpeedButtonDrawsItsGlyphWithoutTheTransparentColour) {
   auto& button = form->Add<TSpeedButton>();
   button.SetBounds(0, 0, 40, 20);

@@ -1,0 +1,133 @@
+#include "skin/ButtonLooks.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "skin/SkinPieces.h"
+
+namespace zentavo {
+
+int ButtonFaceFrame(bool down, bool hot) {
+  if (down) return 3;
+  return hot ? 2 : 1;
+}
+
+int CheckBoxGlyphFrame(TGlyphCheck state, bool enabled) {
+  int frame = 3;
+  if (state == TGlyphCheck::Checked) frame = 1;
+  if (state == TGlyphCheck::Grayed) frame = 2;
+  return enabled ? frame : frame + 3;
+}
+
+int RadioButtonGlyphFrame(bool checked, bool enabled) {
+  const int frame = checked ? 1 : 2;
+  return enabled ? frame : frame + 2;
+}
+
+TRect ButtonFocusRect(int width, int height, bool down) {
+  TRect rect{5, 5, width - 5, height - 5};
+  if (down) rect = {rect.left + 1, rect.top + 1, rect.right + 1, rect.bottom + 1};
+  return rect;
+}
+
+TBitmap ComposeButtonFace(const TBitmap* face, const TButtonFaceOptions& options) {
+  TBitmap canvas(std::max(options.width, 0), std::max(options.height, 0));
+  canvas.Fill(options.formColor);
+  const TRect client{0, 0, options.width, options.height};
+  if (face && !face->Empty()) DrawNinePart(face, canvas, client, options.maskCorners, options.maskColor);
+  if (options.focused) DrawFocusRectangle(canvas, ButtonFocusRect(options.width, options.height, options.down));
+  return canvas;
+}
+
+void DrawFocusRectangle(TBitmap& canvas, const TRect& rect) {
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+  auto invert = [&canvas](int x, int y) {
+    if (x < 0 || y < 0 || x >= canvas.Width() || y >= canvas.Height() || (x + y) % 2 != 0) return;
+    canvas.SetPixel(x, y, canvas.Pixel(x, y) ^ 0xFFFFFF);
+  };
+  for (int x = rect.left; x < rect.right; ++x) {
+    invert(x, rect.top);
+    if (rect.bottom - 1 != rect.top) invert(x, rect.bottom - 1);
+  }
+  for (int y = rect.top + 1; y < rect.bottom - 1; ++y) {
+    invert(rect.left, y);
+    if (rect.right - 1 != rect.left) invert(rect.right - 1, y);
+  }
+}
+
+TBitmap ComposeGlyphBox(const TBitmap& glyph, TColor boxColor, TColor maskColor) {
+  TBitmap box(std::max(glyph.Width(), 13), std::max(glyph.Height(), 13));
+  box.Fill(boxColor);
+  DrawBitmapRect(box, 0, 0, glyph, TRect{0, 0, glyph.Width(), glyph.Height()}, maskColor);
+  return box;
+}
+
+bool GlyphBoxOnLeft(TCaptionSide alignment, bool rightToLeft) {
+  return (alignment == TCaptionSide::Right && !rightToLeft) || (alignment == TCaptionSide::Left && rightToLeft);
+}
+
+TPoint GlyphBoxPosition(int controlWidth, int clientHeight, int glyphWidth, int glyphHeight, bool boxOnLeft) {
+  return TPoint{boxOnLeft ? 0 : controlWidth - glyphWidth - 1, (clientHeight - glyphHeight) / 2};
+}
+
+TRect GroupBoxOutline(int width, int height, int textHeight) {
+  return TRect{0, textHeight / 2 - 1, width - 1, height - 1};
+}
+
+int GroupBoxCaptionLeft(int width, int captionWidth, bool rightToLeft) {
+  return rightToLeft ? width - 1 - captionWidth - 8 : 8;
+}
+
+TBitmap ComposeGroupBox(int width, int height, int textHeight, TColor color, TColor borderColor) {
+  TBitmap canvas(std::max(width, 0), std::max(height, 0));
+  canvas.Fill(color);
+  FrameRectColor(canvas, GroupBoxOutline(width, height, textHeight), borderColor);
+  return canvas;
+}
+
+
+TSpeedButtonLook SpeedButtonLook(bool held, bool hot, bool latched, bool enabled) {
+  if ((held && enabled) || latched) return TSpeedButtonLook::Pressed;
+  if (hot && enabled) return TSpeedButtonLook::Hot;
+  return TSpeedButtonLook::Normal;
+}
+
+TBitmap ComposeSpeedButtonBack(int width, int height, TSpeedButtonLook look, const TSpeedButtonColors& colors) {
+  TBitmap canvas(std::max(width, 0), std::max(height, 0));
+  switch (look) {
+    case TSpeedButtonLook::Normal:
+      canvas.Fill(colors.form);
+      break;
+    case TSpeedButtonLook::Hot:
+      canvas.Fill(colors.on);
+      FrameRectColor(canvas, {0, 0, width, height}, colors.border);
+      break;
+    case TSpeedButtonLook::Pressed:
+      canvas.Fill(colors.down);
+      FrameRectColor(canvas, {0, 0, width, height}, colors.border);
+      break;
+  }
+  return canvas;
+}
+
+void DrawSpeedButtonGlyph(TBitmap& canvas, const TBitmap& strip, int numGlyphs, bool enabled, TPoint at) {
+  numGlyphs = std::max(numGlyphs, 1);
+  const int width = strip.Width() / numGlyphs;
+  if (width == 0 || strip.Height() == 0) return;
+  if (numGlyphs > 1 || enabled) {
+    const int image = std::min(enabled ? 1 : 2, numGlyphs);
+    const TRect from{(image - 1) * width, 0, image * width, strip.Height()};
+    DrawBitmapRect(canvas, at.x, at.y, strip, from, strip.Pixel(0, strip.Height() - 1));
+    return;
+  }
+  const TColor mask = strip.Pixel(0, 0);
+  for (const auto& [offset, colour] : {std::pair{1, TColor{0xFFFFFF}}, std::pair{0, TColor{0x808080}}})
+    for (int y = 0; y < strip.Height(); ++y)
+      for (int x = 0; x < width; ++x) {
+        const int cx = at.x + x + offset, cy = at.y + y + offset;
+        if (strip.Pixel(x, y) == mask || cx < 0 || cy < 0 || cx >= canvas.Width() || cy >= canvas.Height()) continue;
+        canvas.SetPixel(cx, cy, colour);
+      }
+}
+
+}  // namespace zentavo

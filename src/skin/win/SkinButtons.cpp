@@ -1,0 +1,415 @@
+#include "skin/win/SkinButtons.h"
+
+#include <algorithm>
+#include <string>
+
+#include "framework/Bitmap.h"
+#include "framework/win/Buttons.h"
+#include "framework/win/Canvas.h"
+#include "framework/win/CheckBox.h"
+#include "framework/win/Form.h"
+#include "framework/win/Handles.h"
+#include "framework/win/StdCtrls.h"
+#include "framework/win/WideText.h"
+#include "skin/ButtonLooks.h"
+#include "skin/Skin2Define.h"
+#include "skin/win/SkinEngine.h"
+#include "skin/win/SkinSystem.h"
+
+namespace zentavo {
+
+namespace {
+
+TForm* ParentForm(TControl& control) {
+  for (TControl* c = &control; c; c = c->Parent())
+    if (auto* form = dynamic_cast<TForm*>(c)) return form;
+  return nullptr;
+}
+
+// The control and every parent up to its form are shown and enabled, and its window exists.
+bool CanFocus(TWinControl& control) {
+  if (!control.HandleAllocated()) return false;
+  for (TControl* c = &control; c; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+bool ReadsRightToLeft(HWND window) {
+  return window && (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+}
+
+// Captions in the skin's control font colour while skinning, in their own otherwise.
+void ApplyControlFontColor(TControl& control, const TsuiSkinEngine& engine, TColor saved) {
+  control.Font.Color = engine.IsSkinning() ? engine.GetSkinColor(SKIN2_CONTROLFONTCOLOR) : saved;
+  control.Invalidate();
+}
+
+// The wrapper's own part of AfterMessage must not run when the base part (a click among
+// it) freed the wrapper.
+template <class Own>
+void AfterBase(TsuiSkinControl& wrapper, const std::shared_ptr<TSkinControlLink>& link, TMessage& message,
+               Own&& own) {
+  const std::shared_ptr<TSkinControlLink> held = link;
+  wrapper.TsuiSkinControl::AfterMessage(message);
+  if (held->wrapper == &wrapper) own();
+}
+
+}  // namespace
+
+// ---- Push button ------------------------------------------------------------------------
+
+bool TsuiSkinButton::BeforeMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_KEYDOWN:
+      return message.WParam != VK_RETURN && message.WParam != VK_SPACE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetState(kDown, true);
+      Repaint();
+      return false;
+    case WM_KILLFOCUS:
+      losingFocus_ = true;
+      Repaint();
+      losingFocus_ = false;
+      return false;
+    case CM_GOTFOCUS:
+    case CM_LOSTFOCUS:
+      Repaint();
+      return false;
+    case WM_PAINT: {
+      // Only validated here: the base repaints after every WM_PAINT.
+      if (HWND window = GetHandle()) {
+        PAINTSTRUCT paint;
+        ::BeginPaint(window, &paint);
+        ::EndPaint(window, &paint);
+      }
+      message.Result = 0;
+      return false;
+    }
+    case WM_ERASEBKGND:
+      message.Result = 1;
+      return false;
+    default:
+      return true;
+  }
+}
+
+void TsuiSkinButton::AfterMessage(TMessage& message) {
+  AfterBase(*this, Link(), message, [&] {
+    switch (message.Msg) {
+      case WM_SETFOCUS:
+        Repaint();
+        break;
+      case WM_CHAR:
+        if (message.WParam == VK_RETURN || message.WParam == 0) {
+          SetState(kDown, false);
+          Repaint();
+          ClickControl();
+        }
+        break;
+      case WM_GETDLGCODE: {
+        // The enter key stays with the button (its key-down pressed the face, its
+        // character clicks), instead of going to the form as a dialog key.
+        const auto* key = reinterpret_cast<const MSG*>(message.LParam);
+        if (key && ((key->message == WM_KEYDOWN && key->wParam == VK_RETURN) ||
+                    (key->message == WM_CHAR && key->wParam == VK_RETURN)))
+          message.Result |= DLGC_WANTMESSAGE;
+        break;
+      }
+      default:
+        break;
+    }
+  });
+}
+
+void TsuiSkinButton::MouseDown() {
+  auto* control = dynamic_cast<TWinControl*>(Control());
+  if (!control) return;
+  TForm* form = ParentForm(*control);
+  if (!form || !IsFormActive(form)) return;
+  if (CanFocus(*control)) {
+    try {
+      control->SetFocus();
+    } catch (...) {
+    }
+  }
+  pressedByMouse_ = true;
+}
+
+void TsuiSkinButton::MouseUp() {
+  const bool click = pressedByMouse_;
+  pressedByMouse_ = false;
+  if (click) ClickControl();
+}
+
+void TsuiSkinButton::KeyUp(WPARAM key) {
+  auto* control = dynamic_cast<TWinControl*>(Control());
+  if (key != VK_SPACE || !control || !Engine().IsSkinning() || !control->Enabled()) return;
+  if (!control->HandleAllocated() || ::GetFocus() != control->Handle()) return;
+  SetState(kDown, false);
+  Repaint();
+  ClickControl();
+}
+
+// Last in every handler: the click may free the form, and the wrapper with it.
+void TsuiSkinButton::ClickControl() {
+  if (auto* button = dynamic_cast<TButton*>(Control())) button->Click();
+}
+
+void TsuiSkinButton::Paint() {
+  TControl* control = Control();
+  HWND window = GetHandle();
+  if (!control || !window) return;
+  TBitmap face;
+  const bool hasFace = Engine().GetSkinBitmap(SKIN2_BUTTON, face, ButtonFaceFrame(Down(), Hot()), 3);
+  TButtonFaceOptions options;
+  options.width = control->Width();
+  options.height = control->Height();
+  options.formColor = Engine().FormColor();
+  options.maskCorners = Engine().GetSkinFlag(SKIN2_BUTTONTRANS) != 0;
+  options.maskColor = Engine().GetSkinColor(SKIN2_TRANSCOLOR);
+  options.focused = ::GetFocus() == window && !losingFocus_;
+  options.down = Down();
+  const TBitmap picture = ComposeButtonFace(hasFace ? &face : nullptr, options);
+  control->Font.Color = Engine().GetSkinColor(SKIN2_BUTTONFONTCOLOR);
+  DrawFaceWide(picture, Widen(control->Caption()), GetControlRect(), &control->Font);
+}
+
+// ---- Check boxes and radio buttons ----------------------------------------------------------
+
+void TsuiSkinGlyphButton::Initialize() {
+  if (TControl* control = Control()) savedFontColor_ = control->Font.Color;
+}
+
+void TsuiSkinGlyphButton::SkinChanged() {
+  if (TControl* control = Control()) ApplyControlFontColor(*control, Engine(), savedFontColor_);
+}
+
+void TsuiSkinGlyphButton::Paint() {
+  TControl* control = Control();
+  HWND window = GetHandle();
+  if (!control || !window) return;
+  TBitmap glyph;
+  TColor mask = kNoMask;
+  if (!Glyph(glyph, mask)) return;
+  const TBitmap box = ComposeGlyphBox(glyph, ColorToRGB(control->EffectiveColor()), mask);
+  TCaptionSide side = TCaptionSide::Right;
+  if (auto* checkBox = dynamic_cast<TCustomCheckBox*>(control)) {
+    if (checkBox->Alignment() == TAlignment::taLeftJustify) side = TCaptionSide::Left;
+    if (checkBox->Alignment() == TAlignment::taCenter) side = TCaptionSide::Centre;
+  }
+  const bool onLeft = GlyphBoxOnLeft(side, ReadsRightToLeft(window));
+  const TPoint at = GlyphBoxPosition(control->Width(), control->Height(), glyph.Width(), glyph.Height(), onLeft);
+  DrawGraphicAt(box, POINT{at.x, at.y});
+}
+
+void TsuiSkinCheckBox::AfterMessage(TMessage& message) {
+  AfterBase(*this, Link(), message, [&] {
+    if (message.Msg == BM_SETCHECK || message.Msg == WM_LBUTTONDBLCLK) Repaint();
+  });
+}
+
+bool TsuiSkinCheckBox::Glyph(TBitmap& glyph, TColor& mask) const {
+  auto* checkBox = dynamic_cast<TCustomCheckBox*>(Control());
+  if (!checkBox) return false;
+  TGlyphCheck state = TGlyphCheck::Unchecked;
+  if (checkBox->State() == TCheckBoxState::cbChecked) state = TGlyphCheck::Checked;
+  if (checkBox->State() == TCheckBoxState::cbGrayed) state = TGlyphCheck::Grayed;
+  if (!Engine().GetSkinBitmap(SKIN2_CHECKBOX, glyph, CheckBoxGlyphFrame(state, checkBox->Enabled()), 6))
+    return false;
+  mask = Engine().GetSkinFlag(SKIN2_CHECKBOXTRANS) ? Engine().GetSkinColor(SKIN2_TRANSCOLOR) : kNoMask;
+  return !glyph.Empty();
+}
+
+bool TsuiSkinRadioButton::BeforeMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_LBUTTONDBLCLK:
+      if (TControl* control = Control(); control && control->OnDblClick) control->OnDblClick(control);
+      return false;
+    case WM_ERASEBKGND:
+      message.Result = 1;
+      return false;
+    default:
+      return true;
+  }
+}
+
+void TsuiSkinRadioButton::AfterMessage(TMessage& message) {
+  AfterBase(*this, Link(), message, [&] {
+    if (message.Msg == BM_SETCHECK) Repaint();
+  });
+}
+
+bool TsuiSkinRadioButton::Glyph(TBitmap& glyph, TColor& mask) const {
+  auto* radio = dynamic_cast<TRadioButton*>(Control());
+  if (!radio) return false;
+  if (!Engine().GetSkinBitmap(SKIN2_RADIOBUTTON, glyph, RadioButtonGlyphFrame(radio->Checked(), radio->Enabled()), 4))
+    return false;
+  mask = Engine().GetSkinColor(SKIN2_TRANSCOLOR);
+  return !glyph.Empty();
+}
+
+// ---- Group box --------------------------------------------------------------------------
+
+bool TsuiSkinGroupBox::BeforeMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+      if (HWND window = GetHandle()) {
+        PAINTSTRUCT paint;
+        ::BeginPaint(window, &paint);
+        ::EndPaint(window, &paint);
+      }
+      message.Result = 0;
+      return false;
+    case WM_ERASEBKGND:
+      message.Result = 1;
+      return false;
+    default:
+      return true;
+  }
+}
+
+void TsuiSkinGroupBox::Paint() {
+  TControl* control = Control();
+  HWND window = GetHandle();
+  if (!control || !window) return;
+  WindowDc dc(window);
+  if (!dc.get()) return;
+  DcStateGuard state(dc.get());
+  // The controls inside the box paint themselves.
+  for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (!::IsWindowVisible(child)) continue;
+    RECT r;
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    ::ExcludeClipRect(dc.get(), r.left, r.top, r.right, r.bottom);
+  }
+  ::SelectObject(dc.get(), control->Font.Handle());
+  SIZE zero{};
+  ::GetTextExtentPoint32W(dc.get(), L"0", 1, &zero);
+  const int width = control->Width(), height = control->Height();
+  const COLORREF color = ColorToRGB(control->EffectiveColor());
+  const TBitmap picture =
+      ComposeGroupBox(width, height, zero.cy, color, Engine().GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+  DrawBitmap(dc.get(), 0, 0, picture);
+
+  const std::wstring caption = Widen(control->Caption());
+  if (caption.empty()) return;
+  const bool rightToLeft = ReadsRightToLeft(window);
+  const UINT reading = rightToLeft ? DT_RTLREADING : 0;
+  RECT measured{0, 0, 0, zero.cy};
+  ::DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &measured,
+              DT_CALCRECT | DT_SINGLELINE | reading);
+  const int captionWidth = measured.right - measured.left;
+  const int left = GroupBoxCaptionLeft(width, captionWidth, rightToLeft);
+  RECT rect{left, 0, left + captionWidth, measured.bottom - measured.top};
+  ::SetBkMode(dc.get(), OPAQUE);
+  ::SetBkColor(dc.get(), color);
+  ::SetTextColor(dc.get(), Engine().GetSkinColor(SKIN2_CONTROLFONTCOLOR));
+  ::DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &rect, DT_SINGLELINE | reading);
+}
+
+// ---- Label ------------------------------------------------------------------------------
+
+void TsuiSkinLabel::Initialize() {
+  if (TControl* control = Control()) savedFontColor_ = control->Font.Color;
+}
+
+void TsuiSkinLabel::SkinChanged() {
+  if (TControl* control = Control()) ApplyControlFontColor(*control, Engine(), savedFontColor_);
+}
+
+// ---- Speed button -----------------------------------------------------------------------
+
+bool TsuiSkinSpeedButton::BeforeMessage(TMessage& message) {
+  TControl* control = Control();
+  switch (message.Msg) {
+    case WM_ERASEBKGND:
+      message.Result = 1;
+      return false;
+    case WM_PAINT:
+      if (Engine().IsSkinning()) PaintOn(reinterpret_cast<HDC>(message.WParam));
+      return control && control->Tag == kOwnPaintingTag;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetState(kDown, true);
+      Repaint();
+      return true;
+    default:
+      return true;
+  }
+}
+
+// Outside its parent's painting the button draws on the parent's window, at its place.
+void TsuiSkinSpeedButton::Paint() {
+  TControl* control = Control();
+  TWinControl* parent = control ? control->Parent() : nullptr;
+  if (!parent || !parent->HandleAllocated()) return;
+  WindowDc dc(parent->Handle());
+  if (!dc.get()) return;
+  DcStateGuard state(dc.get());
+  const RECT bounds = control->BoundsRect();
+  ::IntersectClipRect(dc.get(), bounds.left, bounds.top, bounds.right, bounds.bottom);
+  ::SetViewportOrgEx(dc.get(), bounds.left, bounds.top, nullptr);
+  PaintOn(dc.get());
+}
+
+void TsuiSkinSpeedButton::PaintOn(HDC dc) {
+  auto* button = dynamic_cast<TSpeedButton*>(Control());
+  if (!dc || !button || !button->Visible()) return;
+  const int width = button->Width(), height = button->Height();
+  if (button->Tag == kOwnPaintingTag) {
+    TCanvas canvas(dc);
+    canvas.SetBrushColor(clBtnFace);
+    for (const RECT& strip : {RECT{0, 0, width, 2}, RECT{0, height - 2, width, height}, RECT{0, 0, 2, height},
+                              RECT{width - 2, 0, width, height}})
+      canvas.FillRect(strip);
+    canvas.SetBrushColor(Engine().GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+    canvas.FillRect(RECT{0, 0, 1, height + 1});
+    return;
+  }
+  const bool enabled = button->Enabled();
+  TSpeedButtonColors colors;
+  colors.form = Engine().FormColor();
+  colors.on = Engine().GetSkinColor(SKIN2_TOOLBARONCOLOR);
+  colors.down = Engine().GetSkinColor(SKIN2_TOOLBARDOWNCOLOR);
+  colors.border = Engine().GetSkinColor(SKIN2_TOOLBARBORDERCOLOR);
+  TBitmap picture =
+      ComposeSpeedButtonBack(width, height, SpeedButtonLook(Down(), Hot(), button->Down(), enabled), colors);
+
+  DcStateGuard state(dc);
+  ::SelectObject(dc, button->Font.Handle());
+  const UINT reading = ReadsRightToLeft(button->Parent() ? button->Parent()->Handle() : nullptr) ? DT_RTLREADING : 0;
+  const std::wstring caption = Widen(button->Caption());
+  RECT measured{0, 0, width, 0};
+  if (!caption.empty())
+    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured, DT_CALCRECT | reading);
+  const TSize captionSize =
+      caption.empty() ? TSize{} : TSize{measured.right - measured.left, measured.bottom - measured.top};
+  const TBitmap& glyph = button->Glyph();
+  const int numGlyphs = std::max(button->NumGlyphs(), 1);
+  const TSize glyphSize = glyph.Empty() ? TSize{} : TSize{glyph.Width() / numGlyphs, glyph.Height()};
+  TButtonLayout layout = button->Layout();
+  if (reading && layout == TButtonLayout::blGlyphLeft) layout = TButtonLayout::blGlyphRight;
+  else if (reading && layout == TButtonLayout::blGlyphRight) layout = TButtonLayout::blGlyphLeft;
+  const TButtonFaceSpacing spacing = ResolveButtonFaceSpacing(TSize{width, height}, glyphSize, captionSize, layout,
+                                                              button->Margin(), button->Spacing());
+  // Kept, so that the layout stays where it was first put when the button is resized.
+  if (button->Margin() != spacing.margin) button->SetMargin(spacing.margin);
+  if (button->Spacing() != spacing.spacing) button->SetSpacing(spacing.spacing);
+  const TButtonFaceLayout face =
+      LayoutButtonFace(TSize{width, height}, glyphSize, captionSize, layout, spacing.margin, spacing.spacing);
+  const int shift = Down() ? 1 : 0;
+  if (glyphSize.cx > 0 && glyphSize.cy > 0)
+    DrawSpeedButtonGlyph(picture, glyph, numGlyphs, enabled, TPoint{face.glyph.x + shift, face.glyph.y + shift});
+  DrawBitmap(dc, 0, 0, picture);
+  if (caption.empty()) return;
+  RECT captionRect{face.caption.left + shift, face.caption.top + shift, face.caption.right + shift,
+                   face.caption.bottom + shift};
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, enabled ? ColorToRGB(button->Font.Color) : 0x808080);
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &captionRect,
+              DT_SINGLELINE | DT_CENTER | DT_VCENTER | reading);
+}
+
+}  // namespace zentavo

@@ -1,0 +1,339 @@
+// The button family under a skin, on real windows with real messages: when a push button
+// clicks (mouse, space, enter), its face and glyph frames against the skin's bitmaps, the
+// group box outline, and the colours the family takes and gives back.
+#include <gtest/gtest.h>
+
+#include "framework/win/Application.h"
+#include "framework/win/Buttons.h"
+#include "framework/win/CheckBox.h"
+#include "framework/win/StdCtrls.h"
+#include "framework/win/WindowCapture.h"
+#include "skin/ButtonLooks.h"
+#include "skin/Skin2Define.h"
+#include "skin/win/SkinButtons.h"
+#include "skin/win/SkinMessages.h"
+#include "win/skin/SkinTestSupport.h"
+
+namespace zentavo::testing {
+namespace {
+
+std::string DefaultSkin(const std::string& name) { return std::string(ZENTAVO_DEFAULT_SKINS) + "/" + name + ".ssk"; }
+
+class TfrmButtons : public TForm {
+ public:
+  explicit TfrmButtons(TComponent* owner) : TForm(owner) {
+    SetBounds(60, 60, 420, 300);
+    button.SetBounds(10, 10, 90, 26);
+    button.OnClick = [this](TComponent*) { ++clicks; };
+    checkBox.SetBounds(10, 50, 120, 20);
+    checkBox.SetCaption("Check");
+    radio.SetBounds(10, 80, 120, 20);
+    radio.SetCaption("Radio");
+    group.SetBounds(200, 10, 180, 90);
+    bareGroup.SetBounds(200, 110, 180, 60);
+    label.SetBounds(10, 120, 80, 16);
+    label.SetCaption("Label");
+    speed.SetBounds(10, 150, 100, 24);
+    speed.SetCaption("Go");
+    TBitmap glyph(16, 16);
+    glyph.Fill(0x0000C0);
+    glyph.SetPixel(0, 15, 0xFF00FF);  // the transparent colour
+    speed.SetGlyph(glyph);
+    other.SetBounds(10, 200, 90, 26);
+    for (TControl* c : std::initializer_list<TControl*>{&button, &checkBox, &radio, &group, &bareGroup, &label,
+                                                        &speed, &other})
+      c->SetParent(this);
+    group.SetCaption("Period");
+    FormCreated();
+  }
+  TButton& button = Make<TButton>();
+  TCheckBox& checkBox = Make<TCheckBox>();
+  TRadioButton& radio = Make<TRadioButton>();
+  TGroupBox& group = Make<TGroupBox>();
+  TGroupBox& bareGroup = Make<TGroupBox>();
+  TLabel& label = Make<TLabel>();
+  TSpeedButton& speed = Make<TSpeedButton>();
+  TButton& other = Make<TButton>();
+  int clicks = 0;
+};
+
+class SkinButtonsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application().Initialize();
+    host = MakeComponent<TfrmSkinTest>(nullptr, true);
+    engine().SetSkinFile(DefaultSkin("Silver"));
+    engine().SetActive(true);
+    form = MakeComponent<TfrmButtons>(nullptr);
+    form->label.Font.Color = 0x123456;
+    form->Show();
+    engine().SkinWindow(form->Handle());
+    Activate(*form);
+  }
+  void TearDown() override {
+    otherForm.reset();
+    form.reset();
+    host.reset();
+  }
+  TsuiSkinEngine& engine() { return *host->engine; }
+  static void Settle() {
+    Application().ProcessMessages();
+    Sleep(30);
+    Application().ProcessMessages();
+  }
+  static void Activate(TForm& f) {
+    SetForegroundWindow(f.Handle());
+    SetActiveWindow(f.Handle());
+    Settle();
+  }
+  template <class W>
+  W& WrapperOf(TControl& control) {
+    for (const auto& window : engine().SkinnedWindows())
+      for (const auto& w : window->Controls())
+        if (auto* vcl = dynamic_cast<W*>(w.get()); vcl && vcl->Control() == &control) return *vcl;
+    throw std::runtime_error("not wrapped");
+  }
+  void Send(TWinControl& control, UINT msg, WPARAM wParam = 0, LPARAM lParam = MAKELPARAM(5, 5)) {
+    SendMessageW(control.Handle(), msg, wParam, lParam);
+  }
+  // Keys through the application's message loop, as typed.
+  void Type(TWinControl& control, UINT msg, WPARAM key) {
+    PostMessageW(control.Handle(), msg, key, msg == WM_KEYUP ? 0xC0000001 : 1);
+    Settle();
+  }
+  TBitmap Frame(int key, int frame, int frames) {
+    TBitmap bitmap;
+    EXPECT_TRUE(engine().GetSkinBitmap(key, bitmap, frame, frames));
+    return bitmap;
+  }
+  // The push button as it must look (it has no caption in these checks).
+  TBitmap ExpectedFace(TButton& b, int frame, bool focused, bool down) {
+    const TBitmap face = Frame(SKIN2_BUTTON, frame, 3);
+    TButtonFaceOptions o;
+    o.width = b.Width();
+    o.height = b.Height();
+    o.formColor = engine().FormColor();
+    o.maskCorners = engine().GetSkinFlag(SKIN2_BUTTONTRANS) != 0;
+    o.maskColor = engine().GetSkinColor(SKIN2_TRANSCOLOR);
+    o.focused = focused;
+    o.down = down;
+    return ComposeButtonFace(&face, o);
+  }
+  static int Differing(const TBitmap& shown, const TBitmap& expected, int atX = 0, int atY = 0) {
+    int differing = 0;
+    for (int y = 0; y < expected.Height(); ++y)
+      for (int x = 0; x < expected.Width(); ++x)
+        if (shown.Pixel(atX + x, atY + y) != expected.Pixel(x, y)) ++differing;
+    return differing;
+  }
+  // The glyph box of a check box or radio button as it must look.
+  TBitmap ExpectedBox(TWinControl& control, int key, int frame, int frames, TColor mask) {
+    return ComposeGlyphBox(Frame(key, frame, frames), ColorToRGB(control.EffectiveColor()), mask);
+  }
+
+  ComponentPtr<TfrmSkinTest> host;
+  ComponentPtr<TfrmButtons> form;
+  ComponentPtr<TfrmSkinTest> otherForm;
+};
+
+TEST_F(SkinButtonsTest, APressOnAnInactiveFormShowsThePressedFaceWithoutFocusAndItsReleaseDoesNotClick) {
+  otherForm = MakeComponent<TfrmSkinTest>(nullptr);
+  otherForm->SetBounds(500, 400, 200, 100);
+  otherForm->Show();
+  Activate(*otherForm);
+  TButton& b = form->button;
+  auto& wrapper = WrapperOf<TsuiSkinButton>(b);
+  Send(b, WM_LBUTTONDOWN, MK_LBUTTON);
+  EXPECT_TRUE(wrapper.Down());
+  EXPECT_FALSE(wrapper.PressedByMouse());
+  EXPECT_NE(GetFocus(), b.Handle());
+  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 3, false, true)), 0);
+  Send(b, WM_LBUTTONUP);
+  EXPECT_FALSE(wrapper.Down());
+  EXPECT_EQ(form->clicks, 0);
+  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 1, false, false)), 0);
+}
+
+TEST_F(SkinButtonsTest, APressKeptWhileTheMouseLeavesClicksOnTheNextReleaseOverTheButton) {
+  TButton& b = form->button;
+  auto& wrapper = WrapperOf<TsuiSkinButton>(b);
+  b.Perform(CM_MOUSEENTER);
+  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 2, false, false)), 0);
+  Send(b, WM_LBUTTONDOWN, MK_LBUTTON);
+  EXPECT_TRUE(wrapper.PressedByMouse());
+  EXPECT_EQ(GetFocus(), b.Handle());
+  EXPECT_EQ(GetCapture(), nullptr);  // the control never saw the press
+  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 3, true, true)), 0);
+  b.Perform(CM_MOUSELEAVE);
+  EXPECT_FALSE(wrapper.Down());
+  Send(form->other, WM_LBUTTONUP);  // released over another control
+  EXPECT_EQ(form->clicks, 0);
+  EXPECT_TRUE(wrapper.PressedByMouse());
+  Send(b, WM_LBUTTONUP);
+  EXPECT_EQ(form->clicks, 1);
+  EXPECT_FALSE(wrapper.PressedByMouse());
+  Send(b, WM_LBUTTONUP);
+  EXPECT_EQ(form->clicks, 1);
+}
+
+TEST_F(SkinButtonsTest, SpaceHeldShowsThePressedFaceAndItsReleaseClicksOnce) {
+  TButton& b = form->button;
+  b.SetFocus();
+  Settle();
+  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 1, true, false)), 0);
+  Type(b, WM_KEYDOWN, VK_SPACE);
+  EXPECT_TRUE(WrapperOf<TsuiSkinButton>(b).Down());
+  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 3, true, true)), 0);
+  EXPECT_EQ(form->clicks, 0);
+  Type(b, WM_KEYUP, VK_SPACE);
+  EXPECT_EQ(form->clicks, 1);
+  EXPECT_FALSE(WrapperOf<TsuiSkinButton>(b).Down());
+}
+
+TEST_F(SkinButtonsTest, EnterPressesOnItsKeyDownAndClicksOnItsCharacter) {
+  TButton& b = form->button;
+  b.SetFocus();
+  Settle();
+  Send(b, WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_TRUE(WrapperOf<TsuiSkinButton>(b).Down());
+  EXPECT_EQ(form->clicks, 0);
+  Send(b, WM_CHAR, VK_RETURN, 1);
+  EXPECT_EQ(form->clicks, 1);
+  EXPECT_FALSE(WrapperOf<TsuiSkinButton>(b).Down());
+  // Typed through the message loop: one click, from the character.
+  Type(b, WM_KEYDOWN, VK_RETURN);
+  Type(b, WM_KEYUP, VK_RETURN);
+  EXPECT_EQ(form->clicks, 2);
+}
+
+TEST_F(SkinButtonsTest, ADisabledButtonKeepsTheFaceRuleAndTheGlyphsTakeTheirDisabledFrames) {
+  TButton& b = form->button;
+  b.SetEnabled(false);
+  b.Perform(CM_MOUSEENTER);
+  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 2, false, false)), 0);
+
+  TCheckBox& check = form->checkBox;
+  check.SetAllowGrayed(true);
+  check.SetState(TCheckBoxState::cbGrayed);
+  check.SetEnabled(false);
+  Settle();
+  const TColor mask = engine().GetSkinFlag(SKIN2_CHECKBOXTRANS) ? engine().GetSkinColor(SKIN2_TRANSCOLOR) : kNoMask;
+  const TBitmap checkBox = ExpectedBox(check, SKIN2_CHECKBOX, 5, 6, mask);
+  const int y = (check.Height() - Frame(SKIN2_CHECKBOX, 5, 6).Height()) / 2;
+  EXPECT_EQ(Differing(CaptureWindow(check.Handle()), checkBox, 0, y), 0);
+
+  TRadioButton& radio = form->radio;
+  radio.SetChecked(true);
+  radio.SetEnabled(false);
+  Settle();
+  const TBitmap radioBox = ExpectedBox(radio, SKIN2_RADIOBUTTON, 3, 4, engine().GetSkinColor(SKIN2_TRANSCOLOR));
+  const int ry = (radio.Height() - Frame(SKIN2_RADIOBUTTON, 3, 4).Height()) / 2;
+  EXPECT_EQ(Differing(CaptureWindow(radio.Handle()), radioBox, 0, ry), 0);
+}
+
+TEST_F(SkinButtonsTest, ACheckBoxWithItsCaptionOnTheLeftHasItsGlyphAtTheRightAndFollowsItsState) {
+  TCheckBox& check = form->checkBox;
+  check.SetAlignment(TAlignment::taLeftJustify);
+  check.SetChecked(true);
+  Settle();
+  const TColor mask = engine().GetSkinFlag(SKIN2_CHECKBOXTRANS) ? engine().GetSkinColor(SKIN2_TRANSCOLOR) : kNoMask;
+  const TBitmap glyph = Frame(SKIN2_CHECKBOX, 1, 6);
+  const TBitmap box = ExpectedBox(check, SKIN2_CHECKBOX, 1, 6, mask);
+  const TPoint at = GlyphBoxPosition(check.Width(), check.Height(), glyph.Width(), glyph.Height(), false);
+  EXPECT_EQ(at.x, check.Width() - glyph.Width() - 1);
+  // The box reaches past the control's right edge: the part inside it is compared.
+  const TBitmap shown = CaptureWindow(check.Handle());
+  int differing = 0;
+  for (int y = 0; y < box.Height(); ++y)
+    for (int x = 0; x < glyph.Width(); ++x)
+      if (shown.Pixel(at.x + x, at.y + y) != box.Pixel(x, y)) ++differing;
+  EXPECT_EQ(differing, 0);
+  // Clicked by the user: the glyph follows at once.
+  Send(check, BM_CLICK);
+  Settle();
+  const TBitmap unchecked = ExpectedBox(check, SKIN2_CHECKBOX, 3, 6, mask);
+  const TBitmap after = CaptureWindow(check.Handle());
+  differing = 0;
+  for (int y = 0; y < box.Height(); ++y)
+    for (int x = 0; x < glyph.Width(); ++x)
+      if (after.Pixel(at.x + x, at.y + y) != unchecked.Pixel(x, y)) ++differing;
+  EXPECT_EQ(differing, 0);
+}
+
+TEST_F(SkinButtonsTest, AGroupBoxIsOutlinedInTheBorderColourAndItsCaptionBreaksTheOutline) {
+  const TColor border = engine().GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
+  ASSERT_NE(border, engine().GetSkinColor(SKIN2_CONTROLFONTCOLOR));
+  TGroupBox& bare = form->bareGroup;
+  EXPECT_EQ(bare.EffectiveColor(), engine().FormColor());  // the form's colour through ParentColor
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, bare.Font.Handle());
+  SIZE zero{};
+  GetTextExtentPoint32W(screen, L"0", 1, &zero);
+  SIZE caption{};
+  GetTextExtentPoint32W(screen, L"Period", 6, &caption);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  const TBitmap expected = ComposeGroupBox(bare.Width(), bare.Height(), zero.cy, engine().FormColor(), border);
+  EXPECT_EQ(Differing(CaptureWindow(bare.Handle()), expected), 0);
+
+  TGroupBox& group = form->group;
+  const TBitmap shown = CaptureWindow(group.Handle());
+  const int top = zero.cy / 2 - 1;
+  int borderInCaption = 0, borderOutside = 0;
+  for (int x = 0; x < group.Width() - 1; ++x) {
+    const bool underCaption = x >= 8 && x < 8 + caption.cx;
+    if (shown.Pixel(x, top) == border) (underCaption ? borderInCaption : borderOutside)++;
+  }
+  EXPECT_EQ(borderInCaption, 0);
+  EXPECT_EQ(borderOutside, group.Width() - 1 - caption.cx);
+}
+
+TEST_F(SkinButtonsTest, LabelsAndCheckBoxesTakeTheSkinsFontColourAndGetTheirOwnBack) {
+  const TColor skinColor = engine().GetSkinColor(SKIN2_CONTROLFONTCOLOR);
+  const TColor checkColor = form->checkBox.Font.Color;
+  EXPECT_EQ(form->label.Font.Color, skinColor);
+  engine().SetActive(false);
+  Settle();
+  EXPECT_EQ(form->label.Font.Color, 0x123456);
+  EXPECT_NE(form->checkBox.Font.Color, checkColor);
+  engine().SetActive(true);
+  Settle();
+  EXPECT_EQ(form->label.Font.Color, skinColor);
+  EXPECT_EQ(form->checkBox.Font.Color, skinColor);
+}
+
+TEST_F(SkinButtonsTest, ASpeedButtonKeepsTheMarginAndSpacingOfItsFirstPaintAndIsDrawnFlat) {
+  TSpeedButton& speed = form->speed;
+  ASSERT_NE(speed.Margin(), -1);
+  EXPECT_EQ(speed.Margin(), speed.Spacing());
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, speed.Font.Handle());
+  SIZE caption{};
+  GetTextExtentPoint32W(screen, L"Go", 2, &caption);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(speed.Margin(), (speed.Width() - 16 - caption.cx) / 3);
+  const int margin = speed.Margin();
+  speed.SetBounds(speed.Left(), speed.Top(), 160, speed.Height());
+  Settle();
+  EXPECT_EQ(speed.Margin(), margin);
+
+  // Flat: the form colour at rest, the glyph at its margin.
+  const TBitmap shown = CaptureWindow(form->Handle());
+  POINT origin{speed.Left(), speed.Top()};
+  ClientToScreen(form->Handle(), &origin);
+  RECT frame;
+  GetWindowRect(form->Handle(), &frame);
+  const int x0 = origin.x - frame.left, y0 = origin.y - frame.top;
+  EXPECT_EQ(shown.Pixel(x0 + 1, y0 + 1), engine().FormColor());
+  EXPECT_EQ(shown.Pixel(x0 + margin + 2, y0 + speed.Height() / 2), 0x0000C0);
+}
+
+TEST_F(SkinButtonsTest, EveryControlOfTheFamilyAnswersThatItIsSkinned) {
+  for (TWinControl* c : std::initializer_list<TWinControl*>{&form->button, &form->checkBox, &form->radio,
+                                                            &form->group, &form->other})
+    EXPECT_EQ(SendMessageW(c->Handle(), SM_ISSKINNED, 0, 0), 1) << c->ClassName();
+}
+
+}  // namespace
+}  // namespace zentavo::testing
