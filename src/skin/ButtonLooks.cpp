@@ -86,23 +86,23 @@ TBitmap ComposeGroupBox(int width, int height, int textHeight, TColor color, TCo
 }
 
 
-TSpeedButtonLook SpeedButtonLook(bool held, bool hot, bool latched, bool enabled) {
-  if ((held && enabled) || latched) return TSpeedButtonLook::Pressed;
-  if (hot && enabled) return TSpeedButtonLook::Hot;
-  return TSpeedButtonLook::Normal;
+TFlatButtonLook SpeedButtonLook(bool held, bool hot, bool latched, bool enabled) {
+  if ((held && enabled) || latched) return TFlatButtonLook::Pressed;
+  if (hot && enabled) return TFlatButtonLook::Hot;
+  return TFlatButtonLook::Normal;
 }
 
-TBitmap ComposeSpeedButtonBack(int width, int height, TSpeedButtonLook look, const TSpeedButtonColors& colors) {
+TBitmap ComposeFlatButtonBack(int width, int height, TFlatButtonLook look, const TFlatButtonColors& colors) {
   TBitmap canvas(std::max(width, 0), std::max(height, 0));
   switch (look) {
-    case TSpeedButtonLook::Normal:
+    case TFlatButtonLook::Normal:
       canvas.Fill(colors.form);
       break;
-    case TSpeedButtonLook::Hot:
+    case TFlatButtonLook::Hot:
       canvas.Fill(colors.on);
       FrameRectColor(canvas, {0, 0, width, height}, colors.border);
       break;
-    case TSpeedButtonLook::Pressed:
+    case TFlatButtonLook::Pressed:
       canvas.Fill(colors.down);
       FrameRectColor(canvas, {0, 0, width, height}, colors.border);
       break;

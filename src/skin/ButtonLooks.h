@@ -59,19 +59,20 @@ int GroupBoxCaptionLeft(int width, int captionWidth, bool rightToLeft);
 TBitmap ComposeGroupBox(int width, int height, int textHeight, TColor color, TColor borderColor);
 
 
-// The flat speed button: pressed while held down (enabled) or latched down, hot under the
-// mouse (enabled), otherwise plain.
-enum class TSpeedButtonLook { Normal, Hot, Pressed };
-TSpeedButtonLook SpeedButtonLook(bool held, bool hot, bool latched, bool enabled);
+// Flat buttons in the tool bar colours (speed buttons, tool bar buttons). A speed button
+// is pressed while held down (enabled) or latched down, hot under the mouse (enabled),
+// otherwise plain.
+enum class TFlatButtonLook { Normal, Hot, Pressed };
+TFlatButtonLook SpeedButtonLook(bool held, bool hot, bool latched, bool enabled);
 
-struct TSpeedButtonColors {
+struct TFlatButtonColors {
   TColor form = 0;    // plain look
   TColor on = 0;      // hot look
   TColor down = 0;    // pressed look
   TColor border = 0;  // outline of the hot and pressed looks
 };
 // The background off screen: filled in the look's colour, outlined unless plain.
-TBitmap ComposeSpeedButtonBack(int width, int height, TSpeedButtonLook look, const TSpeedButtonColors& colors);
+TBitmap ComposeFlatButtonBack(int width, int height, TFlatButtonLook look, const TFlatButtonColors& colors);
 
 // One image of a glyph strip of numGlyphs images: the first while enabled, the second
 // (when there is one) while disabled, drawn with the strip's bottom-left colour

@@ -59,6 +59,7 @@ void AfterBase(TsuiSkinControl& wrapper, const std::shared_ptr<TSkinControlLink>
 // ---- Push button ------------------------------------------------------------------------
 
 bool TsuiSkinButton::BeforeMessage(TMessage& message) {
+  if (TakeOverPainting(message)) return false;
   switch (message.Msg) {
     case WM_KEYDOWN:
       return message.WParam != VK_RETURN && message.WParam != VK_SPACE;
@@ -75,19 +76,6 @@ bool TsuiSkinButton::BeforeMessage(TMessage& message) {
     case CM_GOTFOCUS:
     case CM_LOSTFOCUS:
       Repaint();
-      return false;
-    case WM_PAINT: {
-      // Only validated here: the base repaints after every WM_PAINT.
-      if (HWND window = GetHandle()) {
-        PAINTSTRUCT paint;
-        ::BeginPaint(window, &paint);
-        ::EndPaint(window, &paint);
-      }
-      message.Result = 0;
-      return false;
-    }
-    case WM_ERASEBKGND:
-      message.Result = 1;
       return false;
     default:
       return true;
@@ -251,23 +239,7 @@ bool TsuiSkinRadioButton::Glyph(TBitmap& glyph, TColor& mask) const {
 
 // ---- Group box --------------------------------------------------------------------------
 
-bool TsuiSkinGroupBox::BeforeMessage(TMessage& message) {
-  switch (message.Msg) {
-    case WM_PAINT:
-      if (HWND window = GetHandle()) {
-        PAINTSTRUCT paint;
-        ::BeginPaint(window, &paint);
-        ::EndPaint(window, &paint);
-      }
-      message.Result = 0;
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return true;
-  }
-}
+bool TsuiSkinGroupBox::BeforeMessage(TMessage& message) { return !TakeOverPainting(message); }
 
 void TsuiSkinGroupBox::Paint() {
   TControl* control = Control();
@@ -369,13 +341,13 @@ void TsuiSkinSpeedButton::PaintOn(HDC dc) {
     return;
   }
   const bool enabled = button->Enabled();
-  TSpeedButtonColors colors;
+  TFlatButtonColors colors;
   colors.form = Engine().FormColor();
   colors.on = Engine().GetSkinColor(SKIN2_TOOLBARONCOLOR);
   colors.down = Engine().GetSkinColor(SKIN2_TOOLBARDOWNCOLOR);
   colors.border = Engine().GetSkinColor(SKIN2_TOOLBARBORDERCOLOR);
   TBitmap picture =
-      ComposeSpeedButtonBack(width, height, SpeedButtonLook(Down(), Hot(), button->Down(), enabled), colors);
+      ComposeFlatButtonBack(width, height, SpeedButtonLook(Down(), Hot(), button->Down(), enabled), colors);
 
   DcStateGuard state(dc);
   ::SelectObject(dc, button->Font.Handle());

@@ -99,6 +99,21 @@ void TsuiSkinControl::Repaint() {
   if (engine_.IsSkinning()) Paint();
 }
 
+bool TsuiSkinControl::TakeOverPainting(TMessage& message) {
+  if (message.Msg == WM_ERASEBKGND) {
+    message.Result = 1;
+    return true;
+  }
+  if (message.Msg != WM_PAINT) return false;
+  if (HWND window = GetHandle()) {
+    PAINTSTRUCT paint;
+    ::BeginPaint(window, &paint);
+    ::EndPaint(window, &paint);
+  }
+  message.Result = 0;
+  return true;
+}
+
 void TsuiSkinControl::DrawFace(const TBitmap& face, const std::string& caption, RECT textRect,
                                const TFont* font) {
   const std::wstring wide = Widen(caption);

@@ -87,6 +87,10 @@ class TsuiSkinControl {
   void SetState(unsigned flags, bool on);
   // Paint when the engine is skinning.
   void Repaint();
+  // For controls the wrapper draws whole: WM_PAINT only validates the window (the base
+  // AfterMessage paints after it) and WM_ERASEBKGND erases nothing. True for those two
+  // messages, which the control then never sees.
+  bool TakeOverPainting(TMessage& message);
   // True when the message goes only to the saved procedure: the engine is going away or
   // not skinning; variants add their own reasons.
   virtual bool PassesOn() const;

@@ -109,18 +109,18 @@ TEST(ButtonLooks, TheGroupBoxOutlineStartsHalfATextLineDownAndTheCaptionEightPix
 }
 
 TEST(ButtonLooks, TheSpeedButtonIsPressedWhileHeldOrLatchedAndHotOnlyWhenEnabled) {
-  EXPECT_EQ(SpeedButtonLook(true, true, false, true), TSpeedButtonLook::Pressed);
-  EXPECT_EQ(SpeedButtonLook(true, true, false, false), TSpeedButtonLook::Normal);
-  EXPECT_EQ(SpeedButtonLook(false, false, true, false), TSpeedButtonLook::Pressed);
-  EXPECT_EQ(SpeedButtonLook(false, true, false, true), TSpeedButtonLook::Hot);
-  EXPECT_EQ(SpeedButtonLook(false, true, false, false), TSpeedButtonLook::Normal);
-  const TSpeedButtonColors colors{kForm, 0x111111, 0x222222, 0x333333};
-  const TBitmap hot = ComposeSpeedButtonBack(20, 10, TSpeedButtonLook::Hot, colors);
+  EXPECT_EQ(SpeedButtonLook(true, true, false, true), TFlatButtonLook::Pressed);
+  EXPECT_EQ(SpeedButtonLook(true, true, false, false), TFlatButtonLook::Normal);
+  EXPECT_EQ(SpeedButtonLook(false, false, true, false), TFlatButtonLook::Pressed);
+  EXPECT_EQ(SpeedButtonLook(false, true, false, true), TFlatButtonLook::Hot);
+  EXPECT_EQ(SpeedButtonLook(false, true, false, false), TFlatButtonLook::Normal);
+  const TFlatButtonColors colors{kForm, 0x111111, 0x222222, 0x333333};
+  const TBitmap hot = ComposeFlatButtonBack(20, 10, TFlatButtonLook::Hot, colors);
   EXPECT_EQ(hot.Pixel(0, 0), 0x333333);
   EXPECT_EQ(hot.Pixel(19, 9), 0x333333);
   EXPECT_EQ(hot.Pixel(5, 5), 0x111111);
-  EXPECT_EQ(ComposeSpeedButtonBack(20, 10, TSpeedButtonLook::Pressed, colors).Pixel(5, 5), 0x222222);
-  EXPECT_EQ(ComposeSpeedButtonBack(20, 10, TSpeedButtonLook::Normal, colors).Pixel(0, 0), kForm);
+  EXPECT_EQ(ComposeFlatButtonBack(20, 10, TFlatButtonLook::Pressed, colors).Pixel(5, 5), 0x222222);
+  EXPECT_EQ(ComposeFlatButtonBack(20, 10, TFlatButtonLook::Normal, colors).Pixel(0, 0), kForm);
 }
 
 TEST(ButtonLooks, SpeedButtonGlyphsTakeTheirImageByStateAndASingleDisabledOneIsEmbossed) {

@@ -10,14 +10,13 @@
 #include "framework/win/WindowCapture.h"
 #include "skin/ButtonLooks.h"
 #include "skin/Skin2Define.h"
+#include "skin/SkinBlit.h"
 #include "skin/win/SkinButtons.h"
 #include "skin/win/SkinMessages.h"
 #include "win/skin/SkinTestSupport.h"
 
 namespace zentavo::testing {
 namespace {
-
-std::string DefaultSkin(const std::string& name) { return std::string(ZENTAVO_DEFAULT_SKINS) + "/" + name + ".ssk"; }
 
 class TfrmButtons : public TForm {
  public:
@@ -57,41 +56,22 @@ class TfrmButtons : public TForm {
   int clicks = 0;
 };
 
-class SkinButtonsTest : public ::testing::Test {
+class SkinButtonsTest : public SkinnedFormTest<TfrmButtons> {
  protected:
   void SetUp() override {
-    Application().Initialize();
-    host = MakeComponent<TfrmSkinTest>(nullptr, true);
-    engine().SetSkinFile(DefaultSkin("Silver"));
-    engine().SetActive(true);
-    form = MakeComponent<TfrmButtons>(nullptr);
+    StartEngine("Silver");
     form->label.Font.Color = 0x123456;
-    form->Show();
-    engine().SkinWindow(form->Handle());
+    ShowSkinned();
     Activate(*form);
   }
   void TearDown() override {
     otherForm.reset();
-    form.reset();
-    host.reset();
-  }
-  TsuiSkinEngine& engine() { return *host->engine; }
-  static void Settle() {
-    Application().ProcessMessages();
-    Sleep(30);
-    Application().ProcessMessages();
+    SkinnedFormTest::TearDown();
   }
   static void Activate(TForm& f) {
     SetForegroundWindow(f.Handle());
     SetActiveWindow(f.Handle());
     Settle();
-  }
-  template <class W>
-  W& WrapperOf(TControl& control) {
-    for (const auto& window : engine().SkinnedWindows())
-      for (const auto& w : window->Controls())
-        if (auto* vcl = dynamic_cast<W*>(w.get()); vcl && vcl->Control() == &control) return *vcl;
-    throw std::runtime_error("not wrapped");
   }
   void Send(TWinControl& control, UINT msg, WPARAM wParam = 0, LPARAM lParam = MAKELPARAM(5, 5)) {
     SendMessageW(control.Handle(), msg, wParam, lParam);
@@ -101,14 +81,9 @@ class SkinButtonsTest : public ::testing::Test {
     PostMessageW(control.Handle(), msg, key, msg == WM_KEYUP ? 0xC0000001 : 1);
     Settle();
   }
-  TBitmap Frame(int key, int frame, int frames) {
-    TBitmap bitmap;
-    EXPECT_TRUE(engine().GetSkinBitmap(key, bitmap, frame, frames));
-    return bitmap;
-  }
   // The push button as it must look (it has no caption in these checks).
   TBitmap ExpectedFace(TButton& b, int frame, bool focused, bool down) {
-    const TBitmap face = Frame(SKIN2_BUTTON, frame, 3);
+    const TBitmap face = SkinBitmap(SKIN2_BUTTON, frame, 3);
     TButtonFaceOptions o;
     o.width = b.Width();
     o.height = b.Height();
@@ -119,20 +94,11 @@ class SkinButtonsTest : public ::testing::Test {
     o.down = down;
     return ComposeButtonFace(&face, o);
   }
-  static int Differing(const TBitmap& shown, const TBitmap& expected, int atX = 0, int atY = 0) {
-    int differing = 0;
-    for (int y = 0; y < expected.Height(); ++y)
-      for (int x = 0; x < expected.Width(); ++x)
-        if (shown.Pixel(atX + x, atY + y) != expected.Pixel(x, y)) ++differing;
-    return differing;
-  }
   // The glyph box of a check box or radio button as it must look.
   TBitmap ExpectedBox(TWinControl& control, int key, int frame, int frames, TColor mask) {
-    return ComposeGlyphBox(Frame(key, frame, frames), ColorToRGB(control.EffectiveColor()), mask);
+    return ComposeGlyphBox(SkinBitmap(key, frame, frames), ColorToRGB(control.EffectiveColor()), mask);
   }
 
-  ComponentPtr<TfrmSkinTest> host;
-  ComponentPtr<TfrmButtons> form;
   ComponentPtr<TfrmSkinTest> otherForm;
 };
 
@@ -147,23 +113,23 @@ TEST_F(SkinButtonsTest, APressOnAnInactiveFormShowsThePressedFaceWithoutFocusAnd
   EXPECT_TRUE(wrapper.Down());
   EXPECT_FALSE(wrapper.PressedByMouse());
   EXPECT_NE(GetFocus(), b.Handle());
-  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 3, false, true)), 0);
+  EXPECT_EQ(CountDiffering(CaptureWindow(b.Handle()), ExpectedFace(b, 3, false, true)), 0);
   Send(b, WM_LBUTTONUP);
   EXPECT_FALSE(wrapper.Down());
   EXPECT_EQ(form->clicks, 0);
-  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 1, false, false)), 0);
+  EXPECT_EQ(CountDiffering(CaptureWindow(b.Handle()), ExpectedFace(b, 1, false, false)), 0);
 }
 
 TEST_F(SkinButtonsTest, APressKeptWhileTheMouseLeavesClicksOnTheNextReleaseOverTheButton) {
   TButton& b = form->button;
   auto& wrapper = WrapperOf<TsuiSkinButton>(b);
   b.Perform(CM_MOUSEENTER);
-  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 2, false, false)), 0);
+  EXPECT_EQ(CountDiffering(CaptureWindow(b.Handle()), ExpectedFace(b, 2, false, false)), 0);
   Send(b, WM_LBUTTONDOWN, MK_LBUTTON);
   EXPECT_TRUE(wrapper.PressedByMouse());
   EXPECT_EQ(GetFocus(), b.Handle());
   EXPECT_EQ(GetCapture(), nullptr);  // the control never saw the press
-  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 3, true, true)), 0);
+  EXPECT_EQ(CountDiffering(CaptureWindow(b.Handle()), ExpectedFace(b, 3, true, true)), 0);
   b.Perform(CM_MOUSELEAVE);
   EXPECT_FALSE(wrapper.Down());
   Send(form->other, WM_LBUTTONUP);  // released over another control
@@ -180,10 +146,10 @@ TEST_F(SkinButtonsTest, SpaceHeldShowsThePressedFaceAndItsReleaseClicksOnce) {
   TButton& b = form->button;
   b.SetFocus();
   Settle();
-  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 1, true, false)), 0);
+  EXPECT_EQ(CountDiffering(CaptureWindow(b.Handle()), ExpectedFace(b, 1, true, false)), 0);
   Type(b, WM_KEYDOWN, VK_SPACE);
   EXPECT_TRUE(WrapperOf<TsuiSkinButton>(b).Down());
-  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 3, true, true)), 0);
+  EXPECT_EQ(CountDiffering(CaptureWindow(b.Handle()), ExpectedFace(b, 3, true, true)), 0);
   EXPECT_EQ(form->clicks, 0);
   Type(b, WM_KEYUP, VK_SPACE);
   EXPECT_EQ(form->clicks, 1);
@@ -210,7 +176,7 @@ TEST_F(SkinButtonsTest, ADisabledButtonKeepsTheFaceRuleAndTheGlyphsTakeTheirDisa
   TButton& b = form->button;
   b.SetEnabled(false);
   b.Perform(CM_MOUSEENTER);
-  EXPECT_EQ(Differing(CaptureWindow(b.Handle()), ExpectedFace(b, 2, false, false)), 0);
+  EXPECT_EQ(CountDiffering(CaptureWindow(b.Handle()), ExpectedFace(b, 2, false, false)), 0);
 
   TCheckBox& check = form->checkBox;
   check.SetAllowGrayed(true);
@@ -219,16 +185,16 @@ TEST_F(SkinButtonsTest, ADisabledButtonKeepsTheFaceRuleAndTheGlyphsTakeTheirDisa
   Settle();
   const TColor mask = engine().GetSkinFlag(SKIN2_CHECKBOXTRANS) ? engine().GetSkinColor(SKIN2_TRANSCOLOR) : kNoMask;
   const TBitmap checkBox = ExpectedBox(check, SKIN2_CHECKBOX, 5, 6, mask);
-  const int y = (check.Height() - Frame(SKIN2_CHECKBOX, 5, 6).Height()) / 2;
-  EXPECT_EQ(Differing(CaptureWindow(check.Handle()), checkBox, 0, y), 0);
+  const int y = (check.Height() - SkinBitmap(SKIN2_CHECKBOX, 5, 6).Height()) / 2;
+  EXPECT_EQ(CountDiffering(CaptureWindow(check.Handle()), checkBox, 0, y), 0);
 
   TRadioButton& radio = form->radio;
   radio.SetChecked(true);
   radio.SetEnabled(false);
   Settle();
   const TBitmap radioBox = ExpectedBox(radio, SKIN2_RADIOBUTTON, 3, 4, engine().GetSkinColor(SKIN2_TRANSCOLOR));
-  const int ry = (radio.Height() - Frame(SKIN2_RADIOBUTTON, 3, 4).Height()) / 2;
-  EXPECT_EQ(Differing(CaptureWindow(radio.Handle()), radioBox, 0, ry), 0);
+  const int ry = (radio.Height() - SkinBitmap(SKIN2_RADIOBUTTON, 3, 4).Height()) / 2;
+  EXPECT_EQ(CountDiffering(CaptureWindow(radio.Handle()), radioBox, 0, ry), 0);
 }
 
 TEST_F(SkinButtonsTest, ACheckBoxWithItsCaptionOnTheLeftHasItsGlyphAtTheRightAndFollowsItsState) {
@@ -237,27 +203,18 @@ TEST_F(SkinButtonsTest, ACheckBoxWithItsCaptionOnTheLeftHasItsGlyphAtTheRightAnd
   check.SetChecked(true);
   Settle();
   const TColor mask = engine().GetSkinFlag(SKIN2_CHECKBOXTRANS) ? engine().GetSkinColor(SKIN2_TRANSCOLOR) : kNoMask;
-  const TBitmap glyph = Frame(SKIN2_CHECKBOX, 1, 6);
+  const TBitmap glyph = SkinBitmap(SKIN2_CHECKBOX, 1, 6);
   const TBitmap box = ExpectedBox(check, SKIN2_CHECKBOX, 1, 6, mask);
   const TPoint at = GlyphBoxPosition(check.Width(), check.Height(), glyph.Width(), glyph.Height(), false);
   EXPECT_EQ(at.x, check.Width() - glyph.Width() - 1);
   // The box reaches past the control's right edge: the part inside it is compared.
-  const TBitmap shown = CaptureWindow(check.Handle());
-  int differing = 0;
-  for (int y = 0; y < box.Height(); ++y)
-    for (int x = 0; x < glyph.Width(); ++x)
-      if (shown.Pixel(at.x + x, at.y + y) != box.Pixel(x, y)) ++differing;
-  EXPECT_EQ(differing, 0);
+  const TRect inside{0, 0, glyph.Width(), box.Height()};
+  EXPECT_EQ(CountDiffering(CaptureWindow(check.Handle()), CopyBitmapRect(box, inside), at.x, at.y), 0);
   // Clicked by the user: the glyph follows at once.
   Send(check, BM_CLICK);
   Settle();
   const TBitmap unchecked = ExpectedBox(check, SKIN2_CHECKBOX, 3, 6, mask);
-  const TBitmap after = CaptureWindow(check.Handle());
-  differing = 0;
-  for (int y = 0; y < box.Height(); ++y)
-    for (int x = 0; x < glyph.Width(); ++x)
-      if (after.Pixel(at.x + x, at.y + y) != unchecked.Pixel(x, y)) ++differing;
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(CountDiffering(CaptureWindow(check.Handle()), CopyBitmapRect(unchecked, inside), at.x, at.y), 0);
 }
 
 TEST_F(SkinButtonsTest, AGroupBoxIsOutlinedInTheBorderColourAndItsCaptionBreaksTheOutline) {
@@ -274,7 +231,7 @@ TEST_F(SkinButtonsTest, AGroupBoxIsOutlinedInTheBorderColourAndItsCaptionBreaksT
   SelectObject(screen, old);
   ReleaseDC(nullptr, screen);
   const TBitmap expected = ComposeGroupBox(bare.Width(), bare.Height(), zero.cy, engine().FormColor(), border);
-  EXPECT_EQ(Differing(CaptureWindow(bare.Handle()), expected), 0);
+  EXPECT_EQ(CountDiffering(CaptureWindow(bare.Handle()), expected), 0);
 
   TGroupBox& group = form->group;
   const TBitmap shown = CaptureWindow(group.Handle());

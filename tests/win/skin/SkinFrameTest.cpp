@@ -17,8 +17,6 @@
 namespace zentavo::testing {
 namespace {
 
-std::string DefaultSkin(const std::string& name) { return std::string(ZENTAVO_DEFAULT_SKINS) + "/" + name + ".ssk"; }
-
 // A form that keeps what reached its own handling of the title's mouse presses, and keeps
 // them from the system (whose move loop would wait for a real mouse).
 class TfrmFramed : public TForm {
@@ -65,11 +63,6 @@ class SkinFrameTest : public ::testing::Test {
     for (const auto& w : engine().SkinnedWindows())
       if (w->WindowHandle() == f.Handle()) return static_cast<TsuiSkinFrameWindow&>(*w);
     throw std::runtime_error("not wrapped");
-  }
-  static void Settle() {
-    Application().ProcessMessages();
-    Sleep(30);
-    Application().ProcessMessages();
   }
   // Puts the mouse at a point of the window given in window coordinates, then repaints the
   // frame so that it reads the new position.

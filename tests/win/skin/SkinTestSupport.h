@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "framework/win/Application.h"
 #include "framework/win/Form.h"
 #include "skin/MenuCheckImages.h"
 #include "skin/TempFile.h"
@@ -15,6 +17,36 @@
 #include "win/skin/SkinPackages.h"
 
 namespace zentavo::testing {
+
+// A default skin package, made for the tests by the build.
+inline std::string DefaultSkin(const std::string& name) {
+  return std::string(ZENTAVO_DEFAULT_SKINS) + "/" + name + ".ssk";
+}
+
+// Lets posted messages, timers and paints run.
+inline void Settle() {
+  Application().ProcessMessages();
+  ::Sleep(30);
+  Application().ProcessMessages();
+}
+
+// The wrapper of a framework control among the engine's skinned windows.
+template <class W>
+W& WrapperOf(const TsuiSkinEngine& engine, const TControl& control) {
+  for (const auto& window : engine.SkinnedWindows())
+    for (const auto& wrapper : window->Controls())
+      if (auto* vcl = dynamic_cast<W*>(wrapper.get()); vcl && vcl->Control() == &control) return *vcl;
+  throw std::runtime_error("not wrapped");
+}
+
+// Pixels of `shown` from (atX, atY) on that differ from `expected`.
+inline int CountDiffering(const TBitmap& shown, const TBitmap& expected, int atX = 0, int atY = 0) {
+  int differing = 0;
+  for (int y = 0; y < expected.Height(); ++y)
+    for (int x = 0; x < expected.Width(); ++x)
+      if (shown.Pixel(atX + x, atY + y) != expected.Pixel(x, y)) ++differing;
+  return differing;
+}
 
 // A plain form built in code, optionally with an engine made while it is being built.
 class TfrmSkinTest : public TForm {
@@ -25,6 +57,52 @@ class TfrmSkinTest : public TForm {
     FormCreated();
   }
   TsuiSkinEngine* engine = nullptr;
+};
+
+// An engine on a host form with a default skin loaded and switched on, and a form of the
+// test's own kind to put controls on; ShowSkinned shows the form and wraps it.
+template <class Form>
+class SkinnedFormTest : public ::testing::Test {
+ protected:
+  void StartEngine(const std::string& skin) {
+    Application().Initialize();
+    host = MakeComponent<TfrmSkinTest>(nullptr, true);
+    engine().SetSkinFile(DefaultSkin(skin));
+    engine().SetActive(true);
+    form = MakeComponent<Form>(nullptr);
+  }
+  void ShowSkinned() {
+    form->Show();
+    engine().SkinWindow(form->Handle());
+    ::SetForegroundWindow(form->Handle());
+    Settle();
+  }
+  void TearDown() override {
+    form.reset();
+    host.reset();
+  }
+  TsuiSkinEngine& engine() { return *host->engine; }
+  template <class W>
+  W& WrapperOf(const TControl& control) {
+    return testing::WrapperOf<W>(engine(), control);
+  }
+  // A bitmap of the loaded skin, or one frame of it.
+  TBitmap SkinBitmap(int key, int frame = 0, int frames = 0) {
+    TBitmap bitmap;
+    EXPECT_TRUE(engine().GetSkinBitmap(key, bitmap, frame, frames));
+    return bitmap;
+  }
+  // A control of the test's form, placed.
+  template <class T>
+  T& Add(int left, int top, int width, int height) {
+    T& control = form->template Make<T>();
+    control.SetParent(form.get());
+    control.SetBounds(left, top, width, height);
+    return control;
+  }
+
+  ComponentPtr<TfrmSkinTest> host;
+  ComponentPtr<Form> form;
 };
 
 // A frame wrapper that writes down what the engine asks of it.
