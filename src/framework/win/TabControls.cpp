@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/win/ImageList.h"
 #include "framework/win/WideText.h"
 
 namespace zentavo {
@@ -34,6 +35,7 @@ void TCustomTabControl::CreateParams(TCreateParams& params) {
 }
 
 void TCustomTabControl::CreateHandleDone() {
+  if (images_) ::SendMessageW(Handle(), TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
   for (int i = 0; i < TabCount(); ++i) InsertNativeTab(i);
   if (tabIndex_ >= 0) SendMessageW(Handle(), TCM_SETCURSEL, tabIndex_, 0);
 }
@@ -41,13 +43,15 @@ void TCustomTabControl::CreateHandleDone() {
 void TCustomTabControl::InsertNativeTab(int index) {
   std::wstring text = Widen(tabs_[index]);
   TCITEMW item{};
-  item.mask = TCIF_TEXT;
+  item.mask = TCIF_TEXT | TCIF_IMAGE;
   item.pszText = text.data();
+  item.iImage = imageIndexes_[index];
   SendMessageW(Handle(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
 }
 
 void TCustomTabControl::AddTab(const std::string& text) {
   tabs_.push_back(text);
+  imageIndexes_.push_back(-1);
   if (HandleAllocated()) InsertNativeTab(TabCount() - 1);
   if (tabIndex_ < 0) SetTabIndex(0);
 }
@@ -65,15 +69,38 @@ void TCustomTabControl::SetTab(int index, const std::string& text) {
 void TCustomTabControl::DeleteTab(int index) {
   const int chosen = TabIndex();
   tabs_.erase(tabs_.begin() + index);
+  imageIndexes_.erase(imageIndexes_.begin() + index);
   if (HandleAllocated()) SendMessageW(Handle(), TCM_DELETEITEM, index, 0);
   SetTabIndex(chosen > index || chosen >= TabCount() ? chosen - 1 : chosen);
 }
 
 void TCustomTabControl::ClearTabs() {
   tabs_.clear();
+  imageIndexes_.clear();
   tabIndex_ = -1;
   if (HandleAllocated()) SendMessageW(Handle(), TCM_DELETEALLITEMS, 0, 0);
   TabChanged();
+}
+
+void TCustomTabControl::SetTabImageIndex(int index, int imageIndex) {
+  imageIndexes_.at(index) = imageIndex;
+  if (!HandleAllocated()) return;
+  TCITEMW item{};
+  item.mask = TCIF_IMAGE;
+  item.iImage = imageIndex;
+  ::SendMessageW(Handle(), TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void TCustomTabControl::SetImages(TImageList* images) {
+  images_ = images;
+  if (HandleAllocated())
+    ::SendMessageW(Handle(), TCM_SETIMAGELIST, 0,
+                   reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
+}
+
+void TCustomTabControl::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == images_) SetImages(nullptr);
 }
 
 int TCustomTabControl::TabIndex() {
@@ -182,6 +209,7 @@ void TPageControl::TabChanged() {
 }
 
 void TPageControl::Notification(TComponent* component, TOperation operation) {
+  TCustomTabControl::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
   auto found =
       std::find_if(pages_.begin(), pages_.end(), [component](TTabSheet* page) { return page == component; });

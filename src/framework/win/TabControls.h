@@ -6,6 +6,8 @@
 
 namespace zentavo {
 
+class TImageList;
+
 enum class TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 
 // A row of tabs (superclassed "SysTabControl32"); the user's choice runs OnChange, a
@@ -28,12 +30,19 @@ class TCustomTabControl : public TWinControl {
   void SetTabPosition(TTabPosition position);
   // The client area below (or beside) the tabs, where pages go.
   RECT DisplayRect();
+  // Pictures beside the captions: each tab shows the picture of its image index (-1, the
+  // default, none).
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+  int TabImageIndex(int index) const { return imageIndexes_.at(index); }
+  void SetTabImageIndex(int index, int imageIndex);
   TNotifyEvent OnChange;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
   // Runs after the selected tab changed, by the user or from code.
   virtual void TabChanged() {}
   void InsertNativeTab(int index);
@@ -41,6 +50,8 @@ class TCustomTabControl : public TWinControl {
 
  private:
   std::vector<std::string> tabs_;
+  std::vector<int> imageIndexes_;  // one per tab
+  TImageList* images_ = nullptr;
   int tabIndex_ = -1;
   TTabPosition tabPosition_ = TTabPosition::tpTop;
 };

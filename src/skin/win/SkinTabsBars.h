@@ -1,29 +1,55 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+
+#include "framework/Bitmap.h"
 #include "skin/WrapperKind.h"
 #include "skin/win/SkinControlVCL.h"
 
 namespace zentavo {
 
-// Tab controls, track bars and progress bars, each drawn off screen.
+// Tab controls, track bars and progress bars, drawn whole by their wrappers: each is
+// composed off screen from the skin and copied to the control in one step. While
+// skinning the control never sees WM_ERASEBKGND or WM_PAINT; the wrapper asks it only for
+// its geometry (tab, channel and thumb rectangles).
 
 class TsuiSkinTabControl : public TsuiSkinControlVCL {
  public:
   using TsuiSkinControlVCL::TsuiSkinControlVCL;
   TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinTabControl; }
+  bool BeforeMessage(TMessage& message) override;
+  void Paint() override;
 };
 
+// The track bar keeps the skin's channel, turned for a vertical bar, from one skin
+// change to the next; without it (no skin) nothing is drawn.
 class TsuiSkinTrackBar : public TsuiSkinControlVCL {
  public:
   using TsuiSkinControlVCL::TsuiSkinControlVCL;
   TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinTrackBar; }
+  const std::optional<TBitmap>& Channel() const { return channel_; }
+  bool BeforeMessage(TMessage& message) override;
+  void Paint() override;
+  void SkinChanged() override;
+  void Detach() override;
+
+ private:
+  void MakeChannel();
+  std::optional<TBitmap> channel_;
+  bool channelVertical_ = false;  // the channel is turned for a vertical bar
+  bool losingFocus_ = false;      // painting during WM_KILLFOCUS
 };
 
+// The progress bar, drawn over its whole window from the engine's progress bar images;
+// every position change repaints it at once.
 class TsuiSkinProgressBar : public TsuiSkinControlVCL {
  public:
   using TsuiSkinControlVCL::TsuiSkinControlVCL;
   TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinProgressBar; }
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Paint() override;
 };
 
 }  // namespace zentavo
