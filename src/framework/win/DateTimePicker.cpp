@@ -54,6 +54,7 @@ void TDateTimePicker::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.baseClassName = DATETIMEPICK_CLASSW;
   params.style |= WS_TABSTOP | (Kind == TDateTimeKind::dtkTime ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT);
+  if (!UsesDropDown()) params.style |= DTS_UPDOWN;
 }
 
 void TDateTimePicker::CreateHandleDone() {

@@ -7,6 +7,9 @@
 namespace zentavo {
 
 enum class TDateTimeKind { dtkDate, dtkTime };
+// How a date is changed: a calendar dropped down from a button, or spin buttons. Times
+// always have spin buttons.
+enum class TDTDateMode { dmComboBox, dmUpDown };
 
 // A date or time picker (superclassed "SysDateTimePick32") that holds a full date and
 // time whatever it shows: changing the date by hand keeps the time of day, changing the
@@ -16,6 +19,9 @@ class TDateTimePicker : public TWinControl {
  public:
   explicit TDateTimePicker(TComponent* owner);
   TDateTimeKind Kind = TDateTimeKind::dtkDate;
+  TDTDateMode DateMode = TDTDateMode::dmComboBox;
+  // A date in drop-down mode: the picker shows a drop-down button, not spin buttons.
+  bool UsesDropDown() const { return Kind == TDateTimeKind::dtkDate && DateMode == TDTDateMode::dmComboBox; }
   // Display format in the control's notation, e.g. "yyyy-MM-dd" or "HH:mm:ss".
   void SetFormat(const std::string& format);
 

@@ -302,15 +302,25 @@ TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomListControl(owner) 
 void TCustomComboBox::CreateParams(TCreateParams& params) {
   TCustomListControl::CreateParams(params);
   params.baseClassName = L"COMBOBOX";
-  params.style |= WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL |
-                  (Style == TComboBoxStyle::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN);
+  params.style |= WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL;
+  switch (Style) {
+    case TComboBoxStyle::csDropDown:
+      params.style |= CBS_DROPDOWN;
+      break;
+    case TComboBoxStyle::csSimple:
+      params.style |= CBS_SIMPLE;
+      return;
+    case TComboBoxStyle::csDropDownList:
+      params.style |= CBS_DROPDOWNLIST;
+      break;
+  }
   // The window's height includes the drop-down list.
   params.height = Height() + DropDownCount * 16;
 }
 
 void TCustomComboBox::CreateHandleDone() {
   PushItems();
-  if (itemIndex_ < 0 && Style == TComboBoxStyle::csDropDown)
+  if (itemIndex_ < 0 && Style != TComboBoxStyle::csDropDownList)
     SetWindowTextW(Handle(), Widen(caption_).c_str());
 }
 

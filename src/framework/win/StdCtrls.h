@@ -162,7 +162,9 @@ class TCustomListControl : public TWinControl {
   int itemIndex_ = -1;
 };
 
-enum class TComboBoxStyle { csDropDown, csDropDownList };
+// csSimple: the list is always shown below the edit box, and the control's height is
+// that of both.
+enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 
 // A drop-down box (superclassed "COMBOBOX").
 class TCustomComboBox : public TCustomListControl {
