@@ -1,13 +1,16 @@
 // The skin preview program: every control kind the skin engine wraps, under a skin
 // package picked from the Skin menu or named on the command line.
-//   skinview.exe [PACKAGE] [--mdi] [--screenshot FILE]
+//   skinview.exe [PACKAGE] [--mdi] [--screenshot FILE] [--check-skinned [FOLDER]]
 // PACKAGE: a package file, or a name found by the engine (its skins folder); --mdi shows
 // an MDI main form with two documents instead of the gallery; --screenshot saves the main
-// window as a BMP picture and ends.
+// window as a BMP picture and ends; --check-skinned shows the gallery under every package
+// of FOLDER (default: the skins folder beside the program) in turn, asks each of its controls whether it is skinned, prints
+// the ones that are not and ends with 1 if there were any.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,6 +22,8 @@
 #include "framework/win/Application.h"
 #include "framework/win/WideText.h"
 #include "framework/win/WindowCapture.h"
+#include "skin/ControlClassMap.h"
+#include "skin/win/SkinMessages.h"
 
 using namespace zentavo;
 namespace fs = std::filesystem;
@@ -29,6 +34,8 @@ struct Options {
   std::string package;
   bool mdi = false;
   std::wstring screenshot;
+  bool checkSkinned = false;
+  std::string checkFolder;
 };
 
 Options ReadOptions() {
@@ -39,6 +46,9 @@ Options ReadOptions() {
     const std::wstring arg = args[i];
     if (arg == L"--mdi") {
       options.mdi = true;
+    } else if (arg == L"--check-skinned") {
+      options.checkSkinned = true;
+      if (i + 1 < count && std::wstring(args[i + 1]).rfind(L"--", 0) != 0) options.checkFolder = Narrow(args[++i]);
     } else if (arg == L"--screenshot" && i + 1 < count) {
       options.screenshot = args[++i];
     } else {
@@ -49,11 +59,11 @@ Options ReadOptions() {
   return options;
 }
 
-// The packages of the skins folder beside the program, by name.
-std::vector<fs::path> SkinPackages() {
+// The packages of a folder (the skins folder beside the program), by name.
+std::vector<fs::path> SkinPackages(const std::string& folder = ExecutableFolder() + "skins") {
   std::vector<fs::path> packages;
   std::error_code error;
-  for (const auto& entry : fs::directory_iterator(fs::u8path(ExecutableFolder() + "skins"), error)) {
+  for (const auto& entry : fs::directory_iterator(fs::u8path(folder), error)) {
     if (entry.path().extension() == ".ssk") packages.push_back(entry.path());
   }
   std::sort(packages.begin(), packages.end());
@@ -97,6 +107,43 @@ void FillSkinMenu(TForm& form, TMenuItem& skinMenu, TMenuItem& active, TsuiSkinE
   };
 }
 
+bool OwnedBy(const TComponent& component, const TComponent& owner) {
+  for (const TComponent* c = component.Owner(); c; c = c->Owner())
+    if (c == &owner) return true;
+  return false;
+}
+
+// Every control the form owns, on it or inside its controls, that the engine's class
+// table names, whose answer to "is skinned" is not 1. The skin's own windows (overlays,
+// the menu bar) belong to the engine and the frame, not to the form.
+void CollectUnskinned(const TWinControl& parent, const TForm& form, const TsuiSkinEngine& engine,
+                      std::vector<std::string>& unskinned) {
+  for (TControl* control : parent.Controls()) {
+    if (!OwnedBy(*control, form) || OwnedBy(*control, engine)) continue;
+    if (ControlClassMap().Find(control->ClassInfo()) && control->Perform(SM_ISSKINNED) != 1)
+      unskinned.push_back(control->ClassName() + std::string(" ") + control->Name() + " \"" + control->Caption() + "\"");
+    if (auto* windowed = dynamic_cast<const TWinControl*>(control)) CollectUnskinned(*windowed, form, engine, unskinned);
+  }
+}
+
+// Shows the gallery under each package and reports the controls left unskinned.
+int CheckSkinned(TfrmGallery& gallery, const std::string& folder) {
+  const std::vector<fs::path> packages = folder.empty() ? SkinPackages() : SkinPackages(folder);
+  int failures = 0;
+  for (const fs::path& package : packages) {
+    gallery.suiSkinEngine.SetSkinFile(Narrow(package.wstring()));
+    Application().ProcessMessages();
+    std::vector<std::string> unskinned;
+    CollectUnskinned(gallery, gallery, gallery.suiSkinEngine, unskinned);
+    for (const std::string& control : unskinned)
+      std::printf("%s: not skinned: %s\n", Narrow(package.stem().wstring()).c_str(), control.c_str());
+    failures += static_cast<int>(unskinned.size());
+  }
+  std::printf("check-skinned: %zu packages, %d controls not skinned\n", packages.size(), failures);
+  std::fflush(stdout);
+  return failures == 0 && !packages.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -134,7 +181,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       gallery.Show();
       if (!options.package.empty()) LoadSkin(*engine, passwordBox, options.package);
     }
-    if (!options.screenshot.empty()) {
+    if (options.checkSkinned) {
+      exitCode = CheckSkinned(static_cast<TfrmGallery&>(*main), options.checkFolder);
+    } else if (!options.screenshot.empty()) {
       CaptureWindow(main->Handle()).SaveToFile(fs::path(options.screenshot));
     } else {
       application.Run();
