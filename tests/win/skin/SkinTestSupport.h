@@ -25,8 +25,10 @@ inline std::string DefaultSkin(const std::string& name) {
 
 // Lets posted messages, timers and paints run.
 inline void Settle() {
-  Application().ProcessMessages();
-  ::Sleep(30);
+  for (int i = 0; i < 3; ++i) {
+    Application().ProcessMessages();
+    ::Sleep(20);
+  }
   Application().ProcessMessages();
 }
 
