@@ -10,6 +10,17 @@
 
 namespace zentavo {
 
+namespace {
+// A window as it looks once every paint it is owed has run: the skin's overlays and
+// buttons draw as their controls paint.
+TBitmap CapturePainted(HWND window) {
+  Application().ProcessMessages();
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Application().ProcessMessages();
+  return CaptureWindow(window);
+}
+}  // namespace
+
 ProgramShots::ProgramShots(const std::string& programFolder) : windows_(programFolder) {
   TfrmMain& main = windows_.Main();
   main.Now = [] { return ScratchProgram::Today(); };
@@ -18,7 +29,7 @@ ProgramShots::ProgramShots(const std::string& programFolder) : windows_(programF
 }
 
 TBitmap ProgramShots::MainWindow() {
-  return CaptureWindow(windows_.Main().Handle());
+  return CapturePainted(windows_.Main().Handle());
 }
 
 TBitmap ProgramShots::Editor() {
@@ -26,7 +37,7 @@ TBitmap ProgramShots::Editor() {
   TfrmTemplate& editor = windows_.Editor();
   main.N1_2.Click();
   editor.SetBounds(main.Left() + 60, main.Top() + 80, editor.Width(), editor.Height());
-  TBitmap picture = CaptureWindow(editor.Handle());
+  TBitmap picture = CapturePainted(editor.Handle());
   editor.Hide();
   return picture;
 }
@@ -36,7 +47,7 @@ TBitmap ProgramShots::Statistics(int view) {
   if (!report.Showing()) windows_.Main().N2_1.Click();
   report.ComboBoxView.SetItemIndex(view);
   report.buttonQuery.Click();
-  return CaptureWindow(report.Handle());
+  return CapturePainted(report.Handle());
 }
 
 void ProgramShots::HideStatistics() {

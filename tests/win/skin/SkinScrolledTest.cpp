@@ -107,6 +107,15 @@ class SkinScrolledTest : public SkinnedFormTest<TfrmScrolled> {
   }
 };
 
+TEST_F(SkinScrolledTest, AnotherSkinRedrawsTheOverlaysInItsOwnLook) {
+  TMemo& memo = AddMemo();
+  ShowAndWrap();
+  engine().SetSkinFile(DefaultSkin("Emerald"));
+  Settle();
+  EXPECT_EQ(BarMismatches(memo.Handle(), OBJID_VSCROLL), 0);
+  EXPECT_EQ(BarMismatches(memo.Handle(), OBJID_HSCROLL), 0);
+}
+
 TEST_F(SkinScrolledTest, MemoWithBothBarsIsCoveredExactlyBySkinnedOverlaysAndAFormColouredCorner) {
   TMemo& memo = AddMemo();
   ShowAndWrap();
