@@ -19,8 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Skins shown with every window and in Chinese too: a square, blue one and a rounded,
-// grey one.
+// Skins shown in Chinese too: a square, blue one and a rounded, grey one.
 const std::vector<std::string> kDetailedSkins = {"XPBlue", "MacOS"};
 // The main window side by side for the project's front page.
 const std::vector<std::string> kTrioSkins = {"XPBlue", "MacOS", "SportsBlack"};
@@ -75,7 +74,6 @@ void SaveSkinPictures(const fs::path& skins, const fs::path& data, const fs::pat
       TBitmap main;
       Save(MainWithQuestion(shots, &main), out / (name + ".bmp"));
       if (Listed(kTrioSkins, name)) trio[name] = std::move(main);
-      if (!Listed(kDetailedSkins, name)) continue;
       Save(shots.Editor(), out / (name + "-editor.bmp"));
       Save(shots.Statistics(0), out / (name + "-statistics.bmp"));
       shots.HideStatistics();
