@@ -69,9 +69,7 @@ bool TsuiSkinButton::BeforeMessage(TMessage& message) {
       Repaint();
       return false;
     case WM_KILLFOCUS:
-      losingFocus_ = true;
-      Repaint();
-      losingFocus_ = false;
+      RepaintLosingFocus();
       return false;
     case CM_GOTFOCUS:
     case CM_LOSTFOCUS:
@@ -156,7 +154,7 @@ void TsuiSkinButton::Paint() {
   options.formColor = Engine().FormColor();
   options.maskCorners = Engine().GetSkinFlag(SKIN2_BUTTONTRANS) != 0;
   options.maskColor = Engine().GetSkinColor(SKIN2_TRANSCOLOR);
-  options.focused = ::GetFocus() == window && !losingFocus_;
+  options.focused = ShowsFocus();
   options.down = Down();
   const TBitmap picture = ComposeButtonFace(hasFace ? &face : nullptr, options);
   control->Font.Color = Engine().GetSkinColor(SKIN2_BUTTONFONTCOLOR);

@@ -34,7 +34,6 @@ class TsuiSkinButton : public TsuiSkinControlVCL {
  private:
   void ClickControl();
   bool pressedByMouse_ = false;
-  bool losingFocus_ = false;  // painting during WM_KILLFOCUS
 };
 
 // Check boxes and radio buttons paint themselves; the wrapper puts the skin's glyph over

@@ -99,6 +99,17 @@ void TsuiSkinControl::Repaint() {
   if (engine_.IsSkinning()) Paint();
 }
 
+bool TsuiSkinControl::ShowsFocus() const {
+  HWND window = GetHandle();
+  return window && ::GetFocus() == window && !losingFocus_;
+}
+
+void TsuiSkinControl::RepaintLosingFocus() {
+  losingFocus_ = true;
+  Repaint();
+  losingFocus_ = false;
+}
+
 bool TsuiSkinControl::TakeOverPainting(TMessage& message) {
   if (message.Msg == WM_ERASEBKGND) {
     message.Result = 1;

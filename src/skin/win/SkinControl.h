@@ -91,6 +91,10 @@ class TsuiSkinControl {
   // AfterMessage paints after it) and WM_ERASEBKGND erases nothing. True for those two
   // messages, which the control then never sees.
   bool TakeOverPainting(TMessage& message);
+  // Whether the control shows the focus: during WM_KILLFOCUS the system still names it the
+  // focused window, so a repaint then goes through RepaintLosingFocus.
+  bool ShowsFocus() const;
+  void RepaintLosingFocus();
   // True when the message goes only to the saved procedure: the engine is going away or
   // not skinning; variants add their own reasons.
   virtual bool PassesOn() const;
@@ -115,6 +119,7 @@ class TsuiSkinControl {
   TsuiSkinEngine& engine_;
   std::shared_ptr<TSkinControlLink> link_ = std::make_shared<TSkinControlLink>();
   unsigned state_ = 0;
+  bool losingFocus_ = false;
   bool detached_ = false;
   bool disconnected_ = false;
 };

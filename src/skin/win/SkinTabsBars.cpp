@@ -161,9 +161,7 @@ TRect ToRect(const RECT& r) {
 bool TsuiSkinTrackBar::BeforeMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_KILLFOCUS:
-      losingFocus_ = true;
-      Repaint();
-      losingFocus_ = false;
+      RepaintLosingFocus();
       return false;
     case CM_GOTFOCUS:
       Repaint();
@@ -219,7 +217,7 @@ void TsuiSkinTrackBar::Paint() {
     for (int i = 0; i < count - 2; ++i)
       state.innerTicks.push_back(static_cast<int>(::SendMessageW(window, TBM_GETTICPOS, i, 0)));
   }
-  state.focused = ::GetFocus() == window && !losingFocus_;
+  state.focused = ShowsFocus();
 
   TBitmap slider;
   const bool hasSlider =

@@ -38,7 +38,6 @@ class TsuiSkinTrackBar : public TsuiSkinControlVCL {
   void MakeChannel();
   std::optional<TBitmap> channel_;
   bool channelVertical_ = false;  // the channel is turned for a vertical bar
-  bool losingFocus_ = false;      // painting during WM_KILLFOCUS
 };
 
 // The progress bar, drawn over its whole window from the engine's progress bar images;
