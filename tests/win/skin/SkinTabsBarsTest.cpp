@@ -206,8 +206,8 @@ TEST_F(SkinTabsBarsTest, TheSelectedTabUsesFrameOneAndTheActiveFontColourTheOthe
       for (int x = r.left; x < r.right; ++x) {
         if (shown.Pixel(x, y) == expected.Pixel(x, y)) continue;
         if (x < box.left || x >= box.right) ++outside;
-        if (shown.Pixel(x, y) == ColorToRGB(active)) ++activeInk;
-        if (shown.Pixel(x, y) == ColorToRGB(inactive)) ++inactiveInk;
+        if (shown.Pixel(x, y) == static_cast<TColor>(ColorToRGB(active))) ++activeInk;
+        if (shown.Pixel(x, y) == static_cast<TColor>(ColorToRGB(inactive))) ++inactiveInk;
       }
     EXPECT_EQ(outside, 0) << "tab " << i;
     EXPECT_GT(i == 1 ? activeInk : inactiveInk, 0) << "tab " << i;
