@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "framework/Bitmap.h"
 #include "framework/win/Buttons.h"
@@ -34,24 +35,10 @@ bool CanFocus(TWinControl& control) {
   return true;
 }
 
-bool ReadsRightToLeft(HWND window) {
-  return window && (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
-}
-
 // Captions in the skin's control font colour while skinning, in their own otherwise.
 void ApplyControlFontColor(TControl& control, const TsuiSkinEngine& engine, TColor saved) {
   control.Font.Color = engine.IsSkinning() ? engine.GetSkinColor(SKIN2_CONTROLFONTCOLOR) : saved;
   control.Invalidate();
-}
-
-// The wrapper's own part of AfterMessage must not run when the base part (a click among
-// it) freed the wrapper.
-template <class Own>
-void AfterBase(TsuiSkinControl& wrapper, const std::shared_ptr<TSkinControlLink>& link, TMessage& message,
-               Own&& own) {
-  const std::shared_ptr<TSkinControlLink> held = link;
-  wrapper.TsuiSkinControl::AfterMessage(message);
-  if (held->wrapper == &wrapper) own();
 }
 
 }  // namespace
@@ -81,31 +68,32 @@ bool TsuiSkinButton::BeforeMessage(TMessage& message) {
 }
 
 void TsuiSkinButton::AfterMessage(TMessage& message) {
-  AfterBase(*this, Link(), message, [&] {
-    switch (message.Msg) {
-      case WM_SETFOCUS:
+  TsuiSkinControlVCL::AfterMessage(message);
+  switch (message.Msg) {
+    case WM_SETFOCUS:
+      Repaint();
+      break;
+    case WM_CHAR:
+      if (message.WParam == VK_RETURN || message.WParam == 0) {
+        SetState(kDown, false);
         Repaint();
-        break;
-      case WM_CHAR:
-        if (message.WParam == VK_RETURN || message.WParam == 0) {
-          SetState(kDown, false);
-          Repaint();
-          ClickControl();
-        }
-        break;
-      case WM_GETDLGCODE: {
-        // The enter key stays with the button (its key-down pressed the face, its
-        // character clicks), instead of going to the form as a dialog key.
-        const auto* key = reinterpret_cast<const MSG*>(message.LParam);
-        if (key && ((key->message == WM_KEYDOWN && key->wParam == VK_RETURN) ||
-                    (key->message == WM_CHAR && key->wParam == VK_RETURN)))
-          message.Result |= DLGC_WANTMESSAGE;
-        break;
+        clickPending_ = true;
       }
-      default:
-        break;
+      break;
+    case WM_GETDLGCODE: {
+      // The enter key stays with the button (its key-down pressed the face, its
+      // character clicks), instead of going to the form as a dialog key.
+      const auto* key = reinterpret_cast<const MSG*>(message.LParam);
+      if (key && ((key->message == WM_KEYDOWN && key->wParam == VK_RETURN) ||
+                  (key->message == WM_CHAR && key->wParam == VK_RETURN)))
+        message.Result |= DLGC_WANTMESSAGE;
+      break;
     }
-  });
+    default:
+      break;
+  }
+  // Last: the click may free the form, and the wrapper with it.
+  if (std::exchange(clickPending_, false)) ClickControl();
 }
 
 void TsuiSkinButton::MouseDown() {
@@ -123,9 +111,7 @@ void TsuiSkinButton::MouseDown() {
 }
 
 void TsuiSkinButton::MouseUp() {
-  const bool click = pressedByMouse_;
-  pressedByMouse_ = false;
-  if (click) ClickControl();
+  clickPending_ = std::exchange(pressedByMouse_, false);
 }
 
 void TsuiSkinButton::KeyUp(WPARAM key) {
@@ -134,10 +120,9 @@ void TsuiSkinButton::KeyUp(WPARAM key) {
   if (!control->HandleAllocated() || ::GetFocus() != control->Handle()) return;
   SetState(kDown, false);
   Repaint();
-  ClickControl();
+  clickPending_ = true;
 }
 
-// Last in every handler: the click may free the form, and the wrapper with it.
 void TsuiSkinButton::ClickControl() {
   if (auto* button = dynamic_cast<TButton*>(Control())) button->Click();
 }
@@ -190,9 +175,8 @@ void TsuiSkinGlyphButton::Paint() {
 }
 
 void TsuiSkinCheckBox::AfterMessage(TMessage& message) {
-  AfterBase(*this, Link(), message, [&] {
-    if (message.Msg == BM_SETCHECK || message.Msg == WM_LBUTTONDBLCLK) Repaint();
-  });
+  TsuiSkinGlyphButton::AfterMessage(message);
+  if (message.Msg == BM_SETCHECK || message.Msg == WM_LBUTTONDBLCLK) Repaint();
 }
 
 bool TsuiSkinCheckBox::Glyph(TBitmap& glyph, TColor& mask) const {
@@ -221,9 +205,8 @@ bool TsuiSkinRadioButton::BeforeMessage(TMessage& message) {
 }
 
 void TsuiSkinRadioButton::AfterMessage(TMessage& message) {
-  AfterBase(*this, Link(), message, [&] {
-    if (message.Msg == BM_SETCHECK) Repaint();
-  });
+  TsuiSkinGlyphButton::AfterMessage(message);
+  if (message.Msg == BM_SETCHECK) Repaint();
 }
 
 bool TsuiSkinRadioButton::Glyph(TBitmap& glyph, TColor& mask) const {

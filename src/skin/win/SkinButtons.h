@@ -34,6 +34,9 @@ class TsuiSkinButton : public TsuiSkinControlVCL {
  private:
   void ClickControl();
   bool pressedByMouse_ = false;
+  // A release, space key-up or enter character clicked: the click runs at the end of
+  // the message, after everything else the wrapper does with it.
+  bool clickPending_ = false;
 };
 
 // Check boxes and radio buttons paint themselves; the wrapper puts the skin's glyph over

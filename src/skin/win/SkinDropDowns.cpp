@@ -20,14 +20,6 @@ namespace zentavo {
 
 namespace {
 
-TRect ToTRect(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-bool ReadsRightToLeft(HWND window) {
-  return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
-}
-
 // A simple combo box shows its list all the time and has no button to skin.
 bool IsSimple(HWND combo) {
   return (::GetWindowLongW(combo, GWL_STYLE) & 3) == CBS_SIMPLE;

@@ -190,9 +190,8 @@ void TsuiSkinListView::Initialize() {
 }
 
 void TsuiSkinListView::AfterMessage(TMessage& message) {
-  const std::shared_ptr<TSkinControlLink> held = Link();
   TsuiSkinScrollWinControl::AfterMessage(message);
-  if (held->wrapper == this && !Detached()) AttachHeader();
+  if (!Detached()) AttachHeader();
 }
 
 void TsuiSkinListView::AttachHeader() {
@@ -228,7 +227,7 @@ void TsuiSkinListView::PaintHeader() {
   for (int i = 0; i < count; ++i) {
     RECT r{};
     Header_GetItemRect(header_, i, &r);
-    columns.push_back({r.left, r.top, r.right, r.bottom});
+    columns.push_back(ToTRect(r));
   }
   const TBitmap picture = ComposeHeader(bounds.right, bounds.bottom, columns, Engine().FormColor(),
                                         Engine().GetSkinColor(SKIN2_CONTROLBORDERCOLOR));

@@ -61,8 +61,6 @@ TWinControl* OverlayParent(const TControl& control, const TsuiSkinControl& wrapp
   return control.Parent() ? control.Parent() : FormOf(wrapper);
 }
 
-RECT ToRect(const TRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
 // The buffer at the overlay's size; its pixels are all drawn anew.
 void SizeBuffer(TBitmap& buffer, int width, int height) {
   if (buffer.Width() != width || buffer.Height() != height) buffer.SetSize(width, height);
@@ -200,7 +198,7 @@ void TsuiSkinScrollWinControl::PlaceOverlays() {
   if (!::GetWindowRect(window, &bounds)) return;
   if (const auto corner = ScrollCorner(bounds.right - bounds.left, bounds.bottom - bounds.top, vert, horz)) {
     WindowDc dc(window, true);
-    const RECT square = ToRect(*corner);
+    const RECT square = ToRECT(*corner);
     if (dc.get()) ::FillRect(dc.get(), &square, Engine().FormBrush());
   }
 }
@@ -225,7 +223,7 @@ TScrollOverlayPlace TsuiSkinScrollWinControl::PlaceOverlay(TsuiSkinInternalScrol
     return place;
   }
   overlay->FollowParent(&parent);
-  overlay->Place(ToRect(place.bounds));
+  overlay->Place(ToRECT(place.bounds));
   overlay->KeepAbove(window);
   overlay->Show(true);
   // A scroll is followed by the control's paint: the picture is composed once for both,

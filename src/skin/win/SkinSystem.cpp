@@ -133,4 +133,8 @@ bool IsFormActive(TForm* form) {
 
 bool HasPublishedProperty(const TComponent& control, std::string_view name) { return HasProperty(control, name); }
 
+bool ReadsRightToLeft(HWND window) {
+  return window && (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+}
+
 }  // namespace zentavo

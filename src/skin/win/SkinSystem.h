@@ -66,4 +66,11 @@ bool IsFormActive(TForm* form);
 
 bool HasPublishedProperty(const TComponent& control, std::string_view name);
 
+// A window whose text reads right to left.
+bool ReadsRightToLeft(HWND window);
+
+// Rectangles between the system's and the portable form.
+inline TRect ToTRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+inline RECT ToRECT(const TRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
 }  // namespace zentavo

@@ -19,6 +19,7 @@
 #include "skin/TabLooks.h"
 #include "skin/TrackBarLook.h"
 #include "skin/win/SkinEngine.h"
+#include "skin/win/SkinSystem.h"
 
 namespace zentavo {
 
@@ -152,10 +153,6 @@ TTrackTickMarks TickMarksOf(const TTrackBar& bar) {
   }
 }
 
-TRect ToRect(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
 }  // namespace
 
 bool TsuiSkinTrackBar::BeforeMessage(TMessage& message) {
@@ -208,8 +205,8 @@ void TsuiSkinTrackBar::Paint() {
   RECT channel{}, thumb{};
   ::SendMessageW(window, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
   ::SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
-  state.channel = ToRect(channel);
-  state.thumb = ToRect(thumb);
+  state.channel = ToTRect(channel);
+  state.thumb = ToTRect(thumb);
   state.style = TickStyleOf(*bar);
   state.marks = TickMarksOf(*bar);
   if (state.style == TTrackTickStyle::Auto) {
