@@ -55,11 +55,21 @@ void DrawFocusRectangle(TBitmap& canvas, const TRect& rect) {
   }
 }
 
-TBitmap ComposeGlyphBox(const TBitmap& glyph, TColor boxColor, TColor maskColor) {
-  TBitmap box(std::max(glyph.Width(), 13), std::max(glyph.Height(), 13));
+namespace {
+TBitmap GlyphBoxOfSize(const TBitmap& glyph, TColor boxColor, TColor maskColor, int width, int height) {
+  TBitmap box(std::max(glyph.Width(), width), std::max(glyph.Height(), height));
   box.Fill(boxColor);
   DrawBitmapRect(box, 0, 0, glyph, TRect{0, 0, glyph.Width(), glyph.Height()}, maskColor);
   return box;
+}
+}  // namespace
+
+TBitmap ComposeGlyphBox(const TBitmap& glyph, TColor boxColor, TColor maskColor) {
+  return GlyphBoxOfSize(glyph, boxColor, maskColor, 13, 13);
+}
+
+TBitmap ComposeDialogGlyphBox(const TBitmap& glyph, TColor boxColor, TColor maskColor, int controlHeight) {
+  return GlyphBoxOfSize(glyph, boxColor, maskColor, 14, controlHeight);
 }
 
 bool GlyphBoxOnLeft(TCaptionSide alignment, bool rightToLeft) {

@@ -42,6 +42,9 @@ void DrawFocusRectangle(TBitmap& canvas, const TRect& rect);
 // system's box) in the control's colour, the glyph at its top-left corner, drawn masked
 // with maskColor (kNoMask: opaque).
 TBitmap ComposeGlyphBox(const TBitmap& glyph, TColor boxColor, TColor maskColor);
+// The same box for a check box or radio button of a system dialog: at least 14 pixels wide
+// and as tall as the control, so the glyph sits at the control's top-left corner.
+TBitmap ComposeDialogGlyphBox(const TBitmap& glyph, TColor boxColor, TColor maskColor, int controlHeight);
 
 // Where the box goes. The box is on the left when the caption is right-justified and the
 // control reads left to right, or left-justified and it reads right to left; there it is

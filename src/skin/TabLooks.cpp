@@ -37,6 +37,17 @@ TBitmap ComposeTabPicture(const TBitmap* tabImage, int width, int height) {
   return picture;
 }
 
+TBitmap ComposeStackedTabPicture(const TBitmap* tabImage, int width, int height, TColor formColor) {
+  TBitmap picture(std::max(width, 0), std::max(height, 0));
+  picture.Fill(formColor);
+  if (!tabImage || tabImage->Empty() || picture.Empty()) return picture;
+  const int imageHeight = tabImage->Height();
+  if (height - imageHeight > 1)
+    DrawHorzThreePart(tabImage, picture, {0, height - imageHeight - 1, width, height}, 0, false);
+  DrawHorzThreePart(tabImage, picture, {0, 0, width, height}, 0, false);
+  return picture;
+}
+
 void TurnTabBeforeCaption(TBitmap& picture, TTabSide side) {
   if (side == TTabSide::Bottom) RotateHalf(picture);
 }
@@ -73,7 +84,8 @@ TBitmap ComposeTabControl(int width, int height, const TRect& display, TTabSide 
     const TSize size = TabPictureSize(tab.rect, side);
     if (size.cx == 0 || size.cy == 0) continue;
     const TBitmap* image = tab.selected ? looks.selected : looks.other;
-    TBitmap picture = ComposeTabPicture(image, size.cx, size.cy);
+    TBitmap picture = looks.stacked ? ComposeStackedTabPicture(image, size.cx, size.cy, looks.formColor)
+                                    : ComposeTabPicture(image, size.cx, size.cy);
     // Without its image the tab is left in the form colour; its caption still shows.
     if (!image || image->Empty()) picture.Fill(looks.formColor);
     TurnTabBeforeCaption(picture, side);

@@ -25,6 +25,10 @@ TSize TabPictureSize(const TRect& tab, TTabSide side);
 // across; when the image is two or more pixels shorter than the picture, its band is
 // stretched down the whole height keeping a third of its height at top and bottom.
 TBitmap ComposeTabPicture(const TBitmap* tabImage, int width, int height);
+// The tab of a system dialog: the image kept at its own height, drawn once along the
+// bottom (ending one pixel above it) when it is two or more pixels shorter than the
+// picture, then along the top; the form colour shows between the two.
+TBitmap ComposeStackedTabPicture(const TBitmap* tabImage, int width, int height, TColor formColor);
 
 // Turns applied around the caption: a bottom tab is turned upside down before it (so the
 // caption stays upright), a left tab a quarter anticlockwise after it (the caption reads
@@ -59,6 +63,7 @@ struct TTabLooks {
   TColor borderColor = 0;
   TColor transColor = kNoMask;
   bool transparent = false;  // tab pictures drawn without their transparent pixels
+  bool stacked = false;      // tab pictures as ComposeStackedTabPicture makes them
 };
 struct TTabItem {
   TRect rect;

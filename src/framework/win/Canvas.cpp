@@ -161,6 +161,16 @@ TBitmapDc::~TBitmapDc() {
   if (original_) SelectObject(dc_.get(), original_);
 }
 
+// Both share one layout (24 bits, top-down rows), so the rows copy as they are.
+void TBitmapDc::CopyTo(TBitmap& bitmap) const {
+  ::GdiFlush();
+  DIBSECTION section{};
+  if (bitmap.Empty() || bitmap.Width() != width_ || bitmap.Height() != height_ ||
+      ::GetObjectW(bitmap_.get(), sizeof(section), &section) != sizeof(section) || !section.dsBm.bmBits)
+    return;
+  std::memcpy(bitmap.ScanLine(0), section.dsBm.bmBits, bitmap.RowStride() * static_cast<size_t>(height_));
+}
+
 // ---- free functions ---------------------------------------------------------------------
 
 void DrawBitmap(HDC dc, int x, int y, const TBitmap& bitmap) {

@@ -77,6 +77,8 @@ class TBitmapDc {
   TBitmapDc& operator=(const TBitmapDc&) = delete;
   HDC Dc() const { return dc_.get(); }
   HBITMAP Bitmap() const { return bitmap_.get(); }
+  // What GDI drew on the context, back into a portable bitmap of the same size.
+  void CopyTo(TBitmap& bitmap) const;
   int Width() const { return width_; }
   int Height() const { return height_; }
 

@@ -11,7 +11,10 @@ namespace zentavo {
 namespace {
 // Each token has its own id, so that two tokens on one window never replace each other.
 UINT_PTR nextSubclassId = 1;
+int attachedCount = 0;
 }  // namespace
+
+int WindowSubclass::AttachedCount() { return attachedCount; }
 
 WindowSubclass::WindowSubclass(HWND window, Handler handler)
     : window_(window), handler_(std::move(handler)), id_(nextSubclassId++) {
@@ -19,6 +22,7 @@ WindowSubclass::WindowSubclass(HWND window, Handler handler)
     window_ = nullptr;
     throw Win32Error("Cannot subclass the window");
   }
+  ++attachedCount;
 }
 
 WindowSubclass::~WindowSubclass() { Detach(); }
@@ -27,6 +31,7 @@ void WindowSubclass::Detach() {
   if (!window_) return;
   RemoveWindowSubclass(window_, Procedure, id_);
   window_ = nullptr;
+  --attachedCount;
 }
 
 void WindowSubclass::Default(TMessage& message) {

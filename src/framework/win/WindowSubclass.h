@@ -30,6 +30,8 @@ class WindowSubclass {
   // Lets go of the window now; the destructor does it too. Not from inside the handler's
   // own message: defer that to the message loop.
   void Detach();
+  // Windows held by a token right now, over all tokens: what is left subclassed.
+  static int AttachedCount();
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,

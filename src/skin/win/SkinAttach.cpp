@@ -144,6 +144,14 @@ void AttachFormControls(TsuiSkinWindow& frame, TComponent& form) {
 }
 
 void AttachForeignControls(TsuiSkinWindow& frame, HWND window) {
+  // The animated children first: the push buttons look at the flag as they are wrapped,
+  // wherever the animation or progress bar stands among the children.
+  for (HWND child = ::GetTopWindow(window); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    const auto style = static_cast<unsigned>(::GetWindowLongW(child, GWL_STYLE));
+    if ((style & WS_CHILD) != 0 &&
+        DecideForeignChild(WindowClassName(child), style).action == TForeignChildAction::MarkAnimated)
+      frame.SetHasAnimatedChild(true);
+  }
   for (HWND child = ::GetTopWindow(window); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
     try {
       AttachForeignChild(frame, child);

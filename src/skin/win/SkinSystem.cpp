@@ -63,18 +63,27 @@ BOOL SafeGetComboBoxInfo(HWND window, COMBOBOXINFO* info) { return ProgramFuncti
 
 HWND SafeGetAncestor(HWND window, UINT flags) { return ProgramFunctions().GetAncestor(window, flags); }
 
-bool IsWindows95() {
-  static const bool windows95 = [] {
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof(version);
+namespace {
+const OSVERSIONINFOW& SystemVersion() {
+  static const OSVERSIONINFOW version = [] {
+    OSVERSIONINFOW v{};
+    v.dwOSVersionInfoSize = sizeof(v);
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExW(&version)) return false;
+    if (!GetVersionExW(&v)) v = OSVERSIONINFOW{};
 #pragma GCC diagnostic pop
-    return version.dwMajorVersion == 4 && version.dwMinorVersion == 0 && version.dwPlatformId == 1;
+    return v;
   }();
-  return windows95;
+  return version;
 }
+}  // namespace
+
+bool IsWindows95() {
+  const OSVERSIONINFOW& version = SystemVersion();
+  return version.dwMajorVersion == 4 && version.dwMinorVersion == 0 && IsWindows9x();
+}
+
+bool IsWindows9x() { return SystemVersion().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS; }
 
 void GetCaptionFont(TFont& font) {
   LOGFONTW caption;

@@ -47,6 +47,8 @@ HWND SafeGetAncestor(HWND window, UINT flags);
 // True exactly on the first 9x release (major 4, minor 0, 9x platform), which gets no window
 // regions; decided once.
 bool IsWindows95();
+// True on any release of the 9x platform.
+bool IsWindows9x();
 
 // The caption and menu fonts of the system's window metrics; the menu font also takes the
 // menu-text colour. The font is left as it was when the system does not answer.

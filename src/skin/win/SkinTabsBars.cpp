@@ -40,17 +40,6 @@ TTabSide SideOf(TTabPosition position) {
   }
 }
 
-// The pixels that GDI drew on a picture's device context, back into the picture. Both
-// share one layout (24 bits, top-down rows), so the rows copy as they are.
-void ReadBack(const TBitmapDc& drawn, TBitmap& picture) {
-  ::GdiFlush();
-  DIBSECTION section{};
-  if (picture.Empty() || ::GetObjectW(drawn.Bitmap(), sizeof(section), &section) != sizeof(section) ||
-      !section.dsBm.bmBits)
-    return;
-  std::memcpy(picture.ScanLine(0), section.dsBm.bmBits, picture.RowStride() * picture.Height());
-}
-
 // The tab's picture index (TCIF_IMAGE); -1 when the control does not tell.
 int TabImageOf(HWND window, int index) {
   TCITEMW item{};
@@ -66,39 +55,36 @@ bool TsuiSkinTabControl::BeforeMessage(TMessage& message) {
   return !TakeOverPainting(message);
 }
 
-void TsuiSkinTabControl::Paint() {
-  auto* tabs = dynamic_cast<TCustomTabControl*>(Control());
-  HWND window = GetHandle();
-  if (!tabs || !window) return;
-  const TTabSide side = SideOf(tabs->TabPosition());
-  const RECT display = tabs->DisplayRect();
+TBitmap ComposeSkinnedTabs(const TsuiSkinEngine& engine, const TSkinnedTabsSource& source) {
+  HWND window = source.window;
   const int count = static_cast<int>(::SendMessageW(window, TCM_GETITEMCOUNT, 0, 0));
   const int chosen = static_cast<int>(::SendMessageW(window, TCM_GETCURSEL, 0, 0));
   std::vector<TTabItem> items;
   for (int i = 0; i < count; ++i) {
     RECT r{};
     ::SendMessageW(window, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
-    items.push_back({{r.left, r.top, r.right, r.bottom}, i == chosen});
+    items.push_back({ToTRect(r), i == chosen});
   }
 
   TBitmap selected, other, line;
   TTabLooks looks;
-  if (Engine().GetSkinBitmap(SKIN2_TABCONTROL, selected, 1, 2)) looks.selected = &selected;
-  if (Engine().GetSkinBitmap(SKIN2_TABCONTROL, other, 2, 2)) looks.other = &other;
-  if (Engine().GetSkinBitmap(SKIN2_TABCONTROLLINE, line)) looks.line = &line;
-  looks.formColor = Engine().FormColor();
-  looks.borderColor = Engine().GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
-  looks.transColor = Engine().GetSkinColor(SKIN2_TRANSCOLOR);
-  looks.transparent = Engine().GetSkinFlag(SKIN2_TABCONTROLTRANS) != 0;
-  const TColor activeColor = Engine().GetSkinColor(SKIN2_TABCONTROLACTIVEFONTCOLOR);
-  const TColor inactiveColor = Engine().GetSkinColor(SKIN2_TABCONTROLINACTIVEFONTCOLOR);
-  TImageList* images = tabs->Images();
+  if (engine.GetSkinBitmap(SKIN2_TABCONTROL, selected, 1, 2)) looks.selected = &selected;
+  if (engine.GetSkinBitmap(SKIN2_TABCONTROL, other, 2, 2)) looks.other = &other;
+  if (engine.GetSkinBitmap(SKIN2_TABCONTROLLINE, line)) looks.line = &line;
+  looks.formColor = engine.FormColor();
+  looks.borderColor = engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
+  looks.transColor = engine.GetSkinColor(SKIN2_TRANSCOLOR);
+  looks.transparent = engine.GetSkinFlag(SKIN2_TABCONTROLTRANS) != 0;
+  looks.stacked = source.stacked;
+  const TColor activeColor = engine.GetSkinColor(SKIN2_TABCONTROLACTIVEFONTCOLOR);
+  const TColor inactiveColor = engine.GetSkinColor(SKIN2_TABCONTROLINACTIVEFONTCOLOR);
+  TImageList* images = source.images;
 
   const auto caption = [&](TBitmap& picture, int index, bool isSelected) {
-    const std::wstring text = index < tabs->TabCount() ? Widen(tabs->Tab(index)) : std::wstring();
+    const std::wstring text = source.caption ? source.caption(index) : std::wstring();
     TBitmapDc drawn(picture);
     HDC dc = drawn.Dc();
-    ::SelectObject(dc, tabs->Font.Handle());
+    if (source.font) ::SelectObject(dc, source.font->Handle());
     SIZE extent{};
     ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     TTabImageInfo image;
@@ -108,17 +94,33 @@ void TsuiSkinTabControl::Paint() {
       image.size = {images->Width(), images->Height()};
     }
     const TTabCaptionLayout layout =
-        TabCaptionLayout({picture.Width(), picture.Height()}, {extent.cx, extent.cy}, image, side);
+        TabCaptionLayout({picture.Width(), picture.Height()}, {extent.cx, extent.cy}, image, source.side);
     if (layout.drawImage) images->Draw(dc, layout.image.x, layout.image.y, image.index);
-    RECT rect{layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
+    RECT rect = ToRECT(layout.text);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ColorToRGB(isSelected ? activeColor : inactiveColor));
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | DT_VCENTER);
-    ReadBack(drawn, picture);
+    drawn.CopyTo(picture);
   };
-  const TBitmap canvas = ComposeTabControl(tabs->Width(), tabs->Height(),
-                                           {display.left, display.top, display.right, display.bottom}, side,
-                                           items, looks, caption);
+  return ComposeTabControl(source.width, source.height, ToTRect(source.display), source.side, items, looks, caption);
+}
+
+void TsuiSkinTabControl::Paint() {
+  auto* tabs = dynamic_cast<TCustomTabControl*>(Control());
+  HWND window = GetHandle();
+  if (!tabs || !window) return;
+  TSkinnedTabsSource source;
+  source.window = window;
+  source.width = tabs->Width();
+  source.height = tabs->Height();
+  source.display = tabs->DisplayRect();
+  source.side = SideOf(tabs->TabPosition());
+  source.font = &tabs->Font;
+  source.images = tabs->Images();
+  source.caption = [tabs](int index) {
+    return index < tabs->TabCount() ? Widen(tabs->Tab(index)) : std::wstring();
+  };
+  const TBitmap canvas = ComposeSkinnedTabs(Engine(), source);
   WindowDc dc(window);
   if (dc.get()) DrawBitmap(dc.get(), 0, 0, canvas);
 }

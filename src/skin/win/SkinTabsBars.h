@@ -1,18 +1,40 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "framework/Bitmap.h"
+#include "skin/TabLooks.h"
 #include "skin/WrapperKind.h"
 #include "skin/win/SkinControlVCL.h"
 
 namespace zentavo {
 
+class TFont;
+class TImageList;
+class TsuiSkinEngine;
+
 // Tab controls, track bars and progress bars, drawn whole by their wrappers: each is
 // composed off screen from the skin and copied to the control in one step. While
 // skinning the control never sees WM_ERASEBKGND or WM_PAINT; the wrapper asks it only for
 // its geometry (tab, channel and thumb rectangles).
+
+// A tab control's window as the skin draws it, read through the control's messages: tab
+// rectangles, selection and images; captions in the font given.
+struct TSkinnedTabsSource {
+  HWND window = nullptr;
+  int width = 0;
+  int height = 0;
+  RECT display{};  // the page's area, client coordinates
+  TTabSide side = TTabSide::Top;
+  const TFont* font = nullptr;
+  TImageList* images = nullptr;  // none: no tab images
+  std::function<std::wstring(int index)> caption;
+  bool stacked = false;  // tabs of system dialogs (see ComposeStackedTabPicture)
+};
+TBitmap ComposeSkinnedTabs(const TsuiSkinEngine& engine, const TSkinnedTabsSource& source);
 
 class TsuiSkinTabControl : public TsuiSkinControlVCL {
  public:

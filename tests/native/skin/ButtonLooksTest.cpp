@@ -82,6 +82,23 @@ TEST(ButtonLooks, AnElevenPixelGlyphSitsInTheTopLeftOfAThirteenPixelBoxOfTheCont
   EXPECT_EQ(bigBox.Height(), 14);
 }
 
+TEST(ButtonLooks, ADialogGlyphBoxIsFourteenWideAndAsTallAsItsControlWithTheGlyphAtTheTop) {
+  TBitmap glyph(11, 11);
+  glyph.Fill(kInk);
+  const TBitmap box = ComposeDialogGlyphBox(glyph, kBox, kNoMask, 40);
+  ASSERT_EQ(box.Width(), 14);
+  ASSERT_EQ(box.Height(), 40);
+  EXPECT_EQ(box.Pixel(0, 0), kInk);
+  EXPECT_EQ(box.Pixel(10, 10), kInk);
+  EXPECT_EQ(box.Pixel(5, 11), kBox);
+  EXPECT_EQ(box.Pixel(13, 39), kBox);
+  // A control lower than the glyph still gets the whole glyph.
+  TBitmap big(16, 18);
+  const TBitmap low = ComposeDialogGlyphBox(big, kBox, kNoMask, 12);
+  EXPECT_EQ(low.Width(), 16);
+  EXPECT_EQ(low.Height(), 18);
+}
+
 TEST(ButtonLooks, TheBoxGoesLeftOnlyForARightCaptionReadLeftToRightOrALeftOneReadRightToLeft) {
   EXPECT_TRUE(GlyphBoxOnLeft(TCaptionSide::Right, false));
   EXPECT_TRUE(GlyphBoxOnLeft(TCaptionSide::Left, true));

@@ -37,6 +37,36 @@ TEST(TabLooks, ATabTwoPixelsTallerThanItsImageIsStretchedDownInThreeParts) {
   EXPECT_EQ(once.Pixel(10, 6), 0u);
 }
 
+TEST(TabLooks, ADialogTabKeepsItsImageAtItsOwnHeightAtTopAndBottom) {
+  const TBitmap image = RowedTab(6);
+  // Twenty rows: the image at rows 0-5 and 13-18, the form colour between, the last row
+  // below the bottom copy left in the form colour too.
+  const TBitmap tall = ComposeStackedTabPicture(&image, 20, 20, kForm);
+  EXPECT_EQ(tall.Pixel(10, 0), 0x0A0A0Au);
+  EXPECT_EQ(tall.Pixel(10, 5), 0x0F0F0Fu);
+  EXPECT_EQ(tall.Pixel(10, 6), kForm);
+  EXPECT_EQ(tall.Pixel(10, 12), kForm);
+  EXPECT_EQ(tall.Pixel(10, 13), 0x0A0A0Au);
+  EXPECT_EQ(tall.Pixel(10, 18), 0x0F0F0Fu);
+  EXPECT_EQ(tall.Pixel(10, 19), kForm);
+  // Eight rows: the bottom copy starts at row 1 and the top copy covers it from row 0 on.
+  const TBitmap overlapping = ComposeStackedTabPicture(&image, 20, 8, kForm);
+  EXPECT_EQ(overlapping.Pixel(10, 0), 0x0A0A0Au);
+  EXPECT_EQ(overlapping.Pixel(10, 5), 0x0F0F0Fu);
+  EXPECT_EQ(overlapping.Pixel(10, 6), 0x0F0F0Fu);  // the bottom copy's last row
+  EXPECT_EQ(overlapping.Pixel(10, 7), kForm);
+  // One row taller than the image: drawn once, the rest the form colour.
+  const TBitmap once = ComposeStackedTabPicture(&image, 20, 7, kForm);
+  EXPECT_EQ(once.Pixel(10, 5), 0x0F0F0Fu);
+  EXPECT_EQ(once.Pixel(10, 6), kForm);
+  // The control composes stacked tabs when asked to.
+  TTabLooks looks{&image, &image, nullptr, kForm, kBorder};
+  looks.stacked = true;
+  const TBitmap canvas = ComposeTabControl(60, 60, {4, 26, 56, 56}, TTabSide::Top, {{{2, 2, 22, 22}, true}}, looks);
+  EXPECT_EQ(canvas.Pixel(12, 2 + 10), kForm);
+  EXPECT_EQ(canvas.Pixel(12, 2 + 13), 0x0A0A0Au);
+}
+
 TEST(TabLooks, PicturesOfSideTabsLieHorizontallyAndTheirCaptionsReadUpOrDown) {
   EXPECT_EQ(TabPictureSize({0, 0, 30, 70}, TTabSide::Top), (TSize{30, 70}));
   EXPECT_EQ(TabPictureSize({0, 0, 30, 70}, TTabSide::Left), (TSize{70, 30}));
