@@ -8,9 +8,9 @@ namespace zentavo {
 void SaveWindowPictures(const std::filesystem::path& data, const std::filesystem::path& out);
 
 // The program's windows under each skin package of `skins` (by name): <Skin>.bmp, the main
-// window with its delete question beside it; for a few skins also <Skin>-editor.bmp,
-// <Skin>-statistics.bmp and <Skin>-zh.bmp (the first picture in Chinese); and
-// three-skins.bmp, three main windows side by side.
+// window with its delete question beside it, <Skin>-editor.bmp, <Skin>-statistics.bmp and
+// <Skin>-open.bmp (the open-file dialog); for a few skins <Skin>-zh.bmp (the first picture
+// in Chinese); and three-skins.bmp, three main windows side by side.
 void SaveSkinPictures(const std::filesystem::path& skins, const std::filesystem::path& data,
                       const std::filesystem::path& out);
 

@@ -1,8 +1,13 @@
 #include "ProgramShots.h"
 
+#include <windows.h>
+#include <commdlg.h>
+
 #include "MessageBoxCapture.h"
 #include "ScratchProgram.h"
+#include "app/win/CommonForm.h"
 #include "framework/win/Application.h"
+#include "framework/win/WideText.h"
 #include "framework/win/WindowCapture.h"
 #include "ledger/win/MainForm.h"
 #include "ledger/win/TemplateForm.h"
@@ -67,6 +72,26 @@ TBitmap ProgramShots::DeleteQuestion() {
   Application().MessageBoxOverride = nullptr;
   return CaptureMessageBox(
       main.Handle(), [&main] { main.actionDelete.Execute(); }, IDNO);
+}
+
+TBitmap ProgramShots::OpenFileDialog() {
+  TfrmMain& main = windows_.Main();
+  const std::wstring folder = Widen(windows_.Common().Settings().ProgramFolder);
+  return CaptureMessageBox(
+      main.Handle(),
+      [&main, &folder] {
+        wchar_t file[MAX_PATH] = {};
+        OPENFILENAMEW open{};
+        open.lStructSize = sizeof(open);
+        open.hwndOwner = main.Handle();
+        open.lpstrFilter = L"Ledgers (*.mdb)\0*.mdb\0All files (*.*)\0*.*\0";
+        open.lpstrFile = file;
+        open.nMaxFile = MAX_PATH;
+        open.lpstrInitialDir = folder.c_str();
+        open.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+        ::GetOpenFileNameW(&open);
+      },
+      IDCANCEL);
 }
 
 }  // namespace zentavo

@@ -27,6 +27,9 @@ class ProgramShots {
   void SelectFirstEntry();
   // The main window's delete question for the selected entries, answered No.
   TBitmap DeleteQuestion();
+  // The system's open-file dialog over the program folder, owned by the main window, as
+  // the engine skins it; cancelled afterwards.
+  TBitmap OpenFileDialog();
 
  private:
   ProgramWindows windows_;

@@ -75,6 +75,7 @@ void SaveSkinPictures(const fs::path& skins, const fs::path& data, const fs::pat
       Save(MainWithQuestion(shots, &main), out / (name + ".bmp"));
       if (Listed(kTrioSkins, name)) trio[name] = std::move(main);
       Save(shots.Editor(), out / (name + "-editor.bmp"));
+      Save(shots.OpenFileDialog(), out / (name + "-open.bmp"));
       Save(shots.Statistics(0), out / (name + "-statistics.bmp"));
       shots.HideStatistics();
     }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/win/Application.h"
+#include "ledger/win/MainForm.h"
 #include "framework/win/WindowCapture.h"
 #include "framework/win/WindowSubclass.h"
 #include "skin/ButtonLooks.h"
@@ -25,6 +26,7 @@
 #include "skin/win/SkinSystem.h"
 #include "skin/win/SkinWindow.h"
 #include "win/skin/SkinTestSupport.h"
+#include "win/support/ProgramFolder.h"
 
 namespace zentavo::testing {
 namespace {
@@ -111,8 +113,12 @@ void CALLBACK VisitDialog(HWND, UINT, UINT_PTR timer, DWORD) {
   auto visit = std::move(whileOpen);
   whileOpen = nullptr;
   if (visit) visit(dialog);
-  // Whatever the visit did, the dialog goes, so that the test ends.
-  if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  // Whatever the visit did, the dialog goes, so that the test ends: these come after
+  // anything the visit posted, and a yes/no box takes only its No.
+  if (IsWindow(dialog)) {
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    PostMessageW(dialog, WM_COMMAND, IDNO, 0);
+  }
 }
 
 void WhenDialogOpens(std::function<void(HWND)> visit) {
@@ -504,6 +510,44 @@ TEST_F(ForeignControlsTest, TheOpenFileDialogIsSkinnedAndLeavesNoWrapperOrSubcla
   Settle();
   EXPECT_EQ(engine().SkinnedWindows().size(), framesBefore);
   EXPECT_EQ(WindowSubclass::AttachedCount(), subclassedBefore);
+}
+
+// The main window over a program folder with its default skin installed: its delete
+// question opens skinned, and the skinned No answers it.
+TEST(ForeignControlsProgramTest, TheMainWindowsDeleteQuestionShowsSkinnedButtonsAndItsSkinnedNoAnswersIt) {
+  Application().Initialize();
+  ProgramFolder folder("ForeignControlsDeleteQuestion");
+  folder.CreateLedgerFile();
+  const TDateTime when = EncodeDateTime(2024, 3, 5, 12, 0, 0);
+  folder.Add(false, when, "12.50");
+  std::filesystem::create_directories(folder.Path("skins"));
+  std::filesystem::copy_file(std::filesystem::u8path(DefaultSkin("Silver").substr(2)), folder.Path("skins/Silver.ssk"));
+  auto common = MakeComponent<TfrmCommon>(nullptr, folder.Folder());
+  auto main = MakeComponent<TfrmMain>(nullptr, *common);
+  common->SkinFileTarget = [&main](const std::string& skinFile) { main->suiSkinEngine.SetSkinFile(skinFile); };
+  main->Now = [when] { return when; };
+  main->Show();
+  Settle();
+  ASSERT_TRUE(main->suiSkinEngine.IsSkinning());
+  ASSERT_EQ(main->listViewInfo.RowCount(), 1);
+  main->listViewInfo.SetSelected(0, true);
+  Application().MessageBoxOverride = nullptr;
+
+  bool yesSkinned = false, noSkinned = false;
+  WhenDialogOpens([&](HWND box) {
+    yesSkinned = SendMessageW(GetDlgItem(box, IDYES), SM_ISSKINNED, 0, 0) == 1;
+    HWND no = GetDlgItem(box, IDNO);
+    noSkinned = SendMessageW(no, SM_ISSKINNED, 0, 0) == 1;
+    Send(no, WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(no, WM_LBUTTONUP);
+  });
+  main->actionDelete.Execute();
+  EXPECT_TRUE(sawDialog);
+  EXPECT_TRUE(yesSkinned);
+  EXPECT_TRUE(noSkinned);
+  EXPECT_EQ(main->listViewInfo.RowCount(), 1);  // answered No: nothing deleted
+  main.reset();
+  common.reset();
 }
 
 }  // namespace
