@@ -432,6 +432,37 @@ TEST_F(ForeignControlsTest, TabsAreDrawnAsTopTabsWhateverTheControlsStyle) {
   EXPECT_GT(compared, 10);
 }
 
+TEST_F(ForeignControlsTest, TabsTakeTheirDefaultHeightWhileSkinnedAndGetTheirOwnBackAfterwards) {
+  DialogTemplate dialog(L"Pages", 220, 140, WS_POPUP | WS_CAPTION | DS_MODALFRAME);  // shown later
+  dialog.Add(WC_TABCONTROLW, L"", 401, TCS_FIXEDWIDTH, 10, 10, 180, 100);
+  HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), host->Handle(), CountingDialog,
+                                           reinterpret_cast<LPARAM>(&log));
+  ASSERT_NE(window, nullptr);
+  HWND tabs = GetDlgItem(window, 401);
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<wchar_t*>(L"General");
+  SendMessageW(tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  auto tabHeight = [tabs] {
+    RECT r{};
+    SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+    return static_cast<int>(r.bottom - r.top);
+  };
+  SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(80, 44));
+  ASSERT_EQ(tabHeight(), 44);
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  Settle();
+  auto* wrapper = Wrapper<TsuiSkinWndTabControl>(window, tabs);
+  ASSERT_NE(wrapper, nullptr);
+  EXPECT_EQ(wrapper->NativeTabHeight(), 44);
+  EXPECT_LT(tabHeight(), 44);
+  engine().SetActive(false);
+  Settle();
+  EXPECT_EQ(tabHeight(), 44);
+  DestroyWindow(window);
+}
+
 // A property sheet of two pages made from templates, without the wait of a modal one.
 HWND OpenPropertySheet(HWND owner, const DialogTemplate& page) {
   PROPSHEETPAGEW pages[2]{};
