@@ -46,15 +46,10 @@ void ApplyControlFontColor(TControl& control, const TsuiSkinEngine& engine, TCol
 // ---- Push button ------------------------------------------------------------------------
 
 bool TsuiSkinButton::BeforeMessage(TMessage& message) {
-  if (TakeOverPainting(message)) return false;
+  if (TakeOverPainting(message) || HoldBackPress(message)) return false;
   switch (message.Msg) {
     case WM_KEYDOWN:
       return message.WParam != VK_RETURN && message.WParam != VK_SPACE;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      SetState(kDown, true);
-      Repaint();
-      return false;
     case WM_KILLFOCUS:
       RepaintLosingFocus();
       return false;
@@ -127,21 +122,27 @@ void TsuiSkinButton::ClickControl() {
   if (auto* button = dynamic_cast<TButton*>(Control())) button->Click();
 }
 
+TBitmap ComposeSkinnedButtonFace(const TsuiSkinEngine& engine, int width, int height, bool hot, bool down,
+                                 bool focused) {
+  TBitmap face;
+  const bool hasFace = engine.GetSkinBitmap(SKIN2_BUTTON, face, ButtonFaceFrame(down, hot), 3);
+  TButtonFaceOptions options;
+  options.width = width;
+  options.height = height;
+  options.formColor = engine.FormColor();
+  options.maskCorners = engine.GetSkinFlag(SKIN2_BUTTONTRANS) != 0;
+  options.maskColor = engine.GetSkinColor(SKIN2_TRANSCOLOR);
+  options.focused = focused;
+  options.down = down;
+  return ComposeButtonFace(hasFace ? &face : nullptr, options);
+}
+
 void TsuiSkinButton::Paint() {
   TControl* control = Control();
   HWND window = GetHandle();
   if (!control || !window) return;
-  TBitmap face;
-  const bool hasFace = Engine().GetSkinBitmap(SKIN2_BUTTON, face, ButtonFaceFrame(Down(), Hot()), 3);
-  TButtonFaceOptions options;
-  options.width = control->Width();
-  options.height = control->Height();
-  options.formColor = Engine().FormColor();
-  options.maskCorners = Engine().GetSkinFlag(SKIN2_BUTTONTRANS) != 0;
-  options.maskColor = Engine().GetSkinColor(SKIN2_TRANSCOLOR);
-  options.focused = ShowsFocus();
-  options.down = Down();
-  const TBitmap picture = ComposeButtonFace(hasFace ? &face : nullptr, options);
+  const TBitmap picture =
+      ComposeSkinnedButtonFace(Engine(), control->Width(), control->Height(), Hot(), Down(), ShowsFocus());
   control->Font.Color = Engine().GetSkinColor(SKIN2_BUTTONFONTCOLOR);
   DrawFaceWide(picture, Widen(control->Caption()), GetControlRect(), &control->Font);
 }

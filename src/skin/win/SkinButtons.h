@@ -8,6 +8,12 @@
 namespace zentavo {
 
 class TBitmap;
+class TsuiSkinEngine;
+
+// A push button's face off screen from the loaded skin, for the button's state; the
+// caption is drawn over it.
+TBitmap ComposeSkinnedButtonFace(const TsuiSkinEngine& engine, int width, int height, bool hot, bool down,
+                                 bool focused);
 
 // The button-like and caption-like framework controls. Each composes its look off screen
 // from the skin and puts it on the control in one copy; only captions are drawn as text.

@@ -125,6 +125,14 @@ bool TsuiSkinControl::TakeOverPainting(TMessage& message) {
   return true;
 }
 
+bool TsuiSkinControl::HoldBackPress(TMessage& message) {
+  if (message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONDBLCLK) return false;
+  SetState(kDown, true);
+  Repaint();
+  message.Result = 0;
+  return true;
+}
+
 void TsuiSkinControl::DrawFace(const TBitmap& face, const std::string& caption, RECT textRect,
                                const TFont* font) {
   const std::wstring wide = Widen(caption);

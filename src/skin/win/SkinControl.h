@@ -91,6 +91,9 @@ class TsuiSkinControl {
   // AfterMessage paints after it) and WM_ERASEBKGND erases nothing. True for those two
   // messages, which the control then never sees.
   bool TakeOverPainting(TMessage& message);
+  // For push buttons, which decide themselves when they are clicked: a left-button press
+  // or double click shows the pressed face and is kept from the control (true).
+  bool HoldBackPress(TMessage& message);
   // Whether the control shows the focus: during WM_KILLFOCUS the system still names it the
   // focused window, so a repaint then goes through RepaintLosingFocus.
   bool ShowsFocus() const;

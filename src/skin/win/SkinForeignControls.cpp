@@ -12,6 +12,7 @@
 #include "skin/ButtonLooks.h"
 #include "skin/DropDownLooks.h"
 #include "skin/Skin2Define.h"
+#include "skin/win/SkinButtons.h"
 #include "skin/win/SkinEngine.h"
 #include "skin/win/SkinOutline.h"
 #include "skin/win/SkinRegion.h"
@@ -69,7 +70,7 @@ void TsuiSkinWndButton::StopHoverTimer() {
 bool TsuiSkinWndButton::BeforeMessage(TMessage& message) {
   // Drawn whole: the button's own painting and erasing never show (they would flicker
   // under the skin's face).
-  if (TakeOverPainting(message)) return false;
+  if (TakeOverPainting(message) || HoldBackPress(message)) return false;
   switch (message.Msg) {
     case WM_KEYDOWN:
       if (message.WParam != VK_RETURN && message.WParam != VK_SPACE) return true;
@@ -80,12 +81,6 @@ bool TsuiSkinWndButton::BeforeMessage(TMessage& message) {
       SetState(kHot, true);
       Repaint();
       return true;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      SetState(kDown, true);
-      Repaint();
-      message.Result = 0;
-      return false;
     case WM_SETFOCUS:
       Repaint();
       message.Result = 0;
@@ -151,17 +146,7 @@ void TsuiSkinWndButton::TimerTick() {
 
 void TsuiSkinWndButton::Paint() {
   if (!Handle()) return;
-  TBitmap face;
-  const bool hasFace = Engine().GetSkinBitmap(SKIN2_BUTTON, face, ButtonFaceFrame(Down(), Hot()), 3);
-  TButtonFaceOptions options;
-  options.width = WindowWidth();
-  options.height = WindowHeight();
-  options.formColor = Engine().FormColor();
-  options.maskCorners = Engine().GetSkinFlag(SKIN2_BUTTONTRANS) != 0;
-  options.maskColor = Engine().GetSkinColor(SKIN2_TRANSCOLOR);
-  options.focused = ShowsFocus();
-  options.down = Down();
-  const TBitmap picture = ComposeButtonFace(hasFace ? &face : nullptr, options);
+  const TBitmap picture = ComposeSkinnedButtonFace(Engine(), WindowWidth(), WindowHeight(), Hot(), Down(), ShowsFocus());
   TFont font = MenuFont();
   font.Color = Engine().GetSkinColor(SKIN2_BUTTONFONTCOLOR);
   DrawFace(picture, WindowText(), GetControlRect(), &font);

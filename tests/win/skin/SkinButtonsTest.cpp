@@ -83,16 +83,7 @@ class SkinButtonsTest : public SkinnedFormTest<TfrmButtons> {
   }
   // The push button as it must look (it has no caption in these checks).
   TBitmap ExpectedFace(TButton& b, int frame, bool focused, bool down) {
-    const TBitmap face = SkinBitmap(SKIN2_BUTTON, frame, 3);
-    TButtonFaceOptions o;
-    o.width = b.Width();
-    o.height = b.Height();
-    o.formColor = engine().FormColor();
-    o.maskCorners = engine().GetSkinFlag(SKIN2_BUTTONTRANS) != 0;
-    o.maskColor = engine().GetSkinColor(SKIN2_TRANSCOLOR);
-    o.focused = focused;
-    o.down = down;
-    return ComposeButtonFace(&face, o);
+    return ExpectedButtonFace(engine(), b.Width(), b.Height(), frame, focused, down);
   }
   // The glyph box of a check box or radio button as it must look.
   TBitmap ExpectedBox(TWinControl& control, int key, int frame, int frames, TColor mask) {

@@ -94,19 +94,8 @@ INT_PTR CALLBACK CountingDialog(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPa
 std::function<void(HWND)> whileOpen;
 bool sawDialog = false;
 
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found) {
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 void CALLBACK VisitDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&dialog));
+  HWND dialog = FindVisibleDialog();
   if (!dialog) return;  // not open yet: the timer comes again
   KillTimer(nullptr, timer);
   sawDialog = true;
@@ -211,16 +200,7 @@ class ForeignControlsTest : public SkinnedFormTest<TfrmSkinTest> {
     return nullptr;
   }
   TBitmap ExpectedFace(HWND button, int frame, bool focused, bool down) {
-    const TBitmap face = SkinBitmap(SKIN2_BUTTON, frame, 3);
-    TButtonFaceOptions o;
-    o.width = WindowWidth(button);
-    o.height = WindowHeight(button);
-    o.formColor = engine().FormColor();
-    o.maskCorners = engine().GetSkinFlag(SKIN2_BUTTONTRANS) != 0;
-    o.maskColor = engine().GetSkinColor(SKIN2_TRANSCOLOR);
-    o.focused = focused;
-    o.down = down;
-    return ComposeButtonFace(&face, o);
+    return ExpectedButtonFace(engine(), WindowWidth(button), WindowHeight(button), frame, focused, down);
   }
   // The face frame a dialog button shows now, judged by its edges; 0 for none of them.
   int ShownFaceFrame(HWND button) {

@@ -236,22 +236,11 @@ struct BoxVisit {
   int hotAtPress = kNoElement;
 } boxVisit;
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // Clicks the skinned close box of the open message box as a mouse would: pointed at, pressed
 // and released on the frame.
 void CALLBACK ClickCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  HWND box = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&box));
+  HWND box = FindVisibleDialog();
   boxVisit.box = box;
   if (!box) return;
   boxVisit.skinned = SendMessageW(box, SM_ISSKINNED, 0, 0);

@@ -10,7 +10,9 @@
 
 #include "framework/win/Application.h"
 #include "framework/win/Form.h"
+#include "skin/ButtonLooks.h"
 #include "skin/MenuCheckImages.h"
+#include "skin/Skin2Define.h"
 #include "skin/TempFile.h"
 #include "skin/win/SkinAttach.h"
 #include "skin/win/SkinEngine.h"
@@ -48,6 +50,38 @@ inline int CountDiffering(const TBitmap& shown, const TBitmap& expected, int atX
     for (int x = 0; x < expected.Width(); ++x)
       if (shown.Pixel(atX + x, atY + y) != expected.Pixel(x, y)) ++differing;
   return differing;
+}
+
+// The first visible system dialog of this thread; none when no dialog is open.
+inline HWND FindVisibleDialog() {
+  HWND found = nullptr;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM result) -> BOOL {
+        wchar_t name[16] = {};
+        ::GetClassNameW(window, name, 16);
+        if (std::wstring(name) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// A push button of width x height as the loaded skin must show it (without its caption).
+inline TBitmap ExpectedButtonFace(const TsuiSkinEngine& engine, int width, int height, int frame, bool focused,
+                                  bool down) {
+  TBitmap face;
+  EXPECT_TRUE(engine.GetSkinBitmap(SKIN2_BUTTON, face, frame, 3));
+  TButtonFaceOptions o;
+  o.width = width;
+  o.height = height;
+  o.formColor = engine.FormColor();
+  o.maskCorners = engine.GetSkinFlag(SKIN2_BUTTONTRANS) != 0;
+  o.maskColor = engine.GetSkinColor(SKIN2_TRANSCOLOR);
+  o.focused = focused;
+  o.down = down;
+  return ComposeButtonFace(&face, o);
 }
 
 // A plain form built in code, optionally with an engine made while it is being built.
