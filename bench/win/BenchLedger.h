@@ -19,14 +19,14 @@ inline double Milliseconds(Clock::time_point since) {
   return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
 }
 
-inline void Seed(const std::string& path, int count) {
+// `count` entries at random times over the ten years up to `last`.
+inline void Seed(const std::string& path, int count, TDateTime last = EncodeDateTime(2024, 12, 31, 23, 59, 59)) {
   CreateLedger(path);
   LedgerStore store;
   store.ConnectLedger(path);
   store.ExecuteLedgerCommand({"BEGIN", {}});
   std::mt19937 random(42);
-  const TDateTime first = EncodeDateTime(2015, 1, 1);
-  const TDateTime last = EncodeDateTime(2024, 12, 31, 23, 59, 59);
+  const TDateTime first = last - 3653;
   std::uniform_real_distribution<double> when(first, last);
   std::uniform_int_distribution<int> cents(1, 500000);
   for (int i = 0; i < count; ++i) {

@@ -131,6 +131,7 @@ void ReadEntry(sqlite3_stmt* s, const EntryColumns& c, LedgerEntry& entry) {
 struct LedgerStore::Connection {
   // Declared before the statements, so it is closed after they are finalized.
   SqliteDatabase db;
+  int busyTimeoutMs = 0;
   std::unordered_map<std::string, std::unique_ptr<CachedStatement>> statements;
 };
 
@@ -225,7 +226,8 @@ void LedgerStore::ConnectLedger(const std::string& path, std::chrono::millisecon
   // SQLite falls back to read-only when the file is write-protected; the ledger must be
   // writable, so that is an error now rather than at the first change.
   if (sqlite3_db_readonly(db, "main") == 1) throw LedgerError(path, SQLITE_READONLY, db);
-  sqlite3_busy_timeout(db, static_cast<int>(busyTimeout.count()));
+  connection->busyTimeoutMs = static_cast<int>(busyTimeout.count());
+  sqlite3_busy_timeout(db, connection->busyTimeoutMs);
   {
     // Reading the schema decrypts the first page: a wrong key or a file that is no
     // database fails here, and a database without the ledger table is refused.
@@ -238,10 +240,11 @@ void LedgerStore::ConnectLedger(const std::string& path, std::chrono::millisecon
     if (rc != SQLITE_ROW) throw LedgerError(path, rc, db);
   }
   ExecuteLedgerSql(db, path, "PRAGMA synchronous=FULL");
-  // Decrypted pages stay in memory between queries (up to 128 MiB, grown only as pages are
-  // read), so querying again, switching periods or views, reads no page twice while the
-  // file is unchanged.
-  ExecuteLedgerSql(db, path, "PRAGMA cache_size=-131072");
+  // Decrypted pages stay in memory between queries (grown only as pages are read), so
+  // querying again, switching periods or views, reads no page twice while the file is
+  // unchanged.
+  const std::string cacheSize = "PRAGMA cache_size=-" + std::to_string(kLedgerPageCacheBytes / 1024);
+  ExecuteLedgerSql(db, path, cacheSize.c_str());
   connection_ = std::move(connection);
 }
 
@@ -271,6 +274,21 @@ int LedgerStore::ExecuteLedgerCommand(const LedgerStatement& statement) {
   }
   if (rc != SQLITE_DONE) throw LedgerError(path_, rc, db);
   return sqlite3_changes(db);
+}
+
+std::int64_t LedgerStore::ExecuteLedgerCommands(const std::vector<LedgerStatement>& statements) {
+  sqlite3* db = Open().db.get();
+  ExecuteLedgerSql(db, path_, "BEGIN IMMEDIATE");
+  std::int64_t changed = 0;
+  try {
+    for (const LedgerStatement& statement : statements) changed += ExecuteLedgerCommand(statement);
+    ExecuteLedgerSql(db, path_, "COMMIT");
+  } catch (...) {
+    // A failed statement may have ended the transaction itself already.
+    if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
+  }
+  return changed;
 }
 
 std::int64_t LedgerStore::LastInsertKey() const {
@@ -313,6 +331,57 @@ std::vector<LedgerEntry> LedgerStore::LoadEntries(const LedgerStatement& query) 
   std::vector<LedgerEntry> entries;
   LoadEntries(query, [&entries](const LedgerEntry& entry) { entries.push_back(entry); });
   return entries;
+}
+
+std::optional<std::vector<LedgerValue>> LedgerStore::QueryRow(const LedgerStatement& query, bool waitForLock) {
+  Connection& connection = Open();
+  sqlite3* db = connection.db.get();
+  // Puts the connection's waiting time back however the query ends; declared before the
+  // lease, so the statement has been reset (its lock released) by then.
+  struct WaitAgain {
+    sqlite3* db;
+    int milliseconds;
+    ~WaitAgain() {
+      if (db != nullptr) sqlite3_busy_timeout(db, milliseconds);
+    }
+  } waitAgain{waitForLock ? nullptr : db, connection.busyTimeoutMs};
+  if (!waitForLock) sqlite3_busy_timeout(db, 0);
+  StatementLease lease(db, path_, connection.statements, query);
+  sqlite3_stmt* s = lease.Get();
+  if (s == nullptr) return std::nullopt;
+  const int rc = sqlite3_step(s);
+  if (rc == SQLITE_DONE) return std::nullopt;
+  if (rc != SQLITE_ROW) throw LedgerError(path_, rc, db);
+  std::vector<LedgerValue> values;
+  const int count = sqlite3_column_count(s);
+  values.reserve(static_cast<std::size_t>(count));
+  for (int column = 0; column < count; ++column) {
+    switch (sqlite3_column_type(s, column)) {
+      case SQLITE_NULL:
+        values.emplace_back(nullptr);
+        break;
+      case SQLITE_INTEGER:
+        values.emplace_back(static_cast<std::int64_t>(sqlite3_column_int64(s, column)));
+        break;
+      case SQLITE_FLOAT:
+        values.emplace_back(sqlite3_column_double(s, column));
+        break;
+      default:
+        values.emplace_back(std::string(ColumnText(s, column)));
+    }
+  }
+  return values;
+}
+
+LedgerCacheUse LedgerStore::CacheUse() const {
+  LedgerCacheUse use;
+  if (!connection_) return use;
+  sqlite3* db = connection_->db.get();
+  int current = 0, highest = 0;
+  if (sqlite3_db_status(db, SQLITE_DBSTATUS_CACHE_USED, &current, &highest, 0) == SQLITE_OK) use.bytes = current;
+  if (sqlite3_db_status(db, SQLITE_DBSTATUS_CACHE_HIT, &current, &highest, 0) == SQLITE_OK) use.hits = current;
+  if (sqlite3_db_status(db, SQLITE_DBSTATUS_CACHE_MISS, &current, &highest, 0) == SQLITE_OK) use.misses = current;
+  return use;
 }
 
 void CreateLedger(const std::string& path) {

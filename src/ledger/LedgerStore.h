@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,18 @@ namespace zentavo {
 // How long a statement waits for a ledger file that another program holds locked before
 // it fails with a clear "is locked" error.
 inline constexpr std::chrono::milliseconds kLedgerBusyTimeout{2000};
+
+// The most memory the connection keeps decrypted pages in. A million entries take about
+// 110 MiB of file, of which a period query reads the time index, about 57 MiB.
+inline constexpr std::int64_t kLedgerPageCacheBytes = 128 * 1024 * 1024;
+
+// The connection's page cache: bytes it holds, and page lookups since the connection was
+// opened that found the page in memory or had to read (and decrypt) it from the file.
+struct LedgerCacheUse {
+  std::int64_t bytes = 0;
+  std::int64_t hits = 0;
+  std::int64_t misses = 0;
+};
 
 // The one connection to the ledger database (owned by the main window; ledgertool has its
 // own). Every statement commits before it returns. Not copyable: it owns the connection.
@@ -39,6 +52,9 @@ class LedgerStore {
   // Runs one statement that returns no rows (an insert, change or delete). Returns the
   // number of rows it changed, which the windows do not need.
   int ExecuteLedgerCommand(const LedgerStatement& statement);
+  // Runs the statements in one transaction: all of them are stored, or (when any fails)
+  // none. Returns the number of rows they changed together.
+  std::int64_t ExecuteLedgerCommands(const std::vector<LedgerStatement>& statements);
   // The key of the row the last insert on this connection made.
   std::int64_t LastInsertKey() const;
 
@@ -53,6 +69,14 @@ class LedgerStore {
   void LoadEntryAmounts(const LedgerStatement& query, const EntryVisitor& visit);
   // The same, collected.
   std::vector<LedgerEntry> LoadEntries(const LedgerStatement& query);
+
+  // Runs a query for its first row, as plain values (a blob as text), or nothing when it
+  // gives no row. With `waitForLock` false a file that another program holds locked fails
+  // at once instead of after the busy timeout.
+  std::optional<std::vector<LedgerValue>> QueryRow(const LedgerStatement& query, bool waitForLock = true);
+
+  // Zero while no connection is open.
+  LedgerCacheUse CacheUse() const;
 
  private:
   struct Connection;

@@ -63,6 +63,8 @@ TfrmMain::TfrmMain(TComponent* owner, TfrmCommon& common)
       labelTotal(MakeNamed<TLabel>("labelTotal")),
       suiSkinEngine(MakeNamed<TsuiSkinEngine>("suiSkinEngine")),
       common_(common) {
+  startupReport_ = StartupReport::Requested();
+  if (startupReport_) startupReport_->Note("main_window_components");
   SetName("frmMain");
   Now = LocalNow;
   BorderStyle = TFormBorderStyle::bsSingle;
@@ -82,7 +84,7 @@ TfrmMain::TfrmMain(TComponent* owner, TfrmCommon& common)
   FormCreated();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() { StopIdleWork(); }
 
 void TfrmMain::BuildMenus() {
   MainMenu1.Items().Add(N1);

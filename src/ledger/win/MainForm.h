@@ -2,8 +2,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/win/StartupReport.h"
 #include "core/DateTime.h"
 #include "framework/win/Action.h"
 #include "framework/win/DateTimePicker.h"
@@ -14,6 +16,7 @@
 #include "framework/win/TrayIcon.h"
 #include "ledger/EntryList.h"
 #include "ledger/LedgerStore.h"
+#include "ledger/LedgerWarmer.h"
 
 namespace zentavo {
 
@@ -73,6 +76,12 @@ class TfrmMain : public TForm {
   std::function<void(const LanguageFile&)> OnLanguageLoaded;
   // The current time; tests fix it.
   std::function<TDateTime()> Now;
+  // Whether the ledger's time index is read into memory in idle time after the first
+  // paint, so that the first query over a long period is as quick as the next ones.
+  // Benchmarks turn it off to compare.
+  bool WarmLedgerWhenIdle = true;
+  // True from the start sequence until the warming has ended.
+  bool WarmingLedger() const { return idleTimer_ && (!warmer_ || !warmer_->Finished()); }
 
   // Components, named as the language file and the skin engine know them.
   TMainMenu& MainMenu1;
@@ -120,6 +129,10 @@ class TfrmMain : public TForm {
   void WireActions();
   void BuildTray();
   std::string LedgerPath() const;
+  void StartIdleWork();
+  void StopIdleWork();
+  void IdleTick();
+  void FinishStartupReport();
 
   TfrmCommon& common_;
   LedgerStore ledger_;
@@ -127,6 +140,11 @@ class TfrmMain : public TForm {
   std::array<std::string, 8> periodTexts_;
   std::string msgDelete_;
   bool started_ = false;
+  bool startListed_ = false;
+  bool idleTimer_ = false;
+  std::optional<LedgerWarmer> warmer_;
+  // Set when the start-up benchmark asks for the start's figures.
+  std::optional<StartupReport> startupReport_;
   IconHandle bigIcon_;
   IconHandle smallIcon_;
 };
