@@ -22,15 +22,26 @@ struct LedgerSummary {
 // integrity check and has the table of entries. Throws an Error naming the file.
 LedgerSummary VerifyLedgerFile(const std::string& path);
 
+// How a copy reads its source: all pages under one read lock (quickest), or a few pages at a
+// time with the lock let go in between, so that a writer on another connection never waits
+// long (a change then makes the copy start over, and the copy holds the state after it).
+enum class TCopyPace { AllAtOnce, InSteps };
+
 // Copies the ledger into `folder` (made when missing) under BackupFileName(now), as one
 // consistent state even while another connection writes it, then verifies the copy. A copy
 // that fails is removed and the error thrown. Returns the copy's path.
-std::string BackupLedger(const std::string& ledgerPath, const std::string& folder, TDateTime now);
+std::string BackupLedger(const std::string& ledgerPath, const std::string& folder, TDateTime now,
+                         TCopyPace pace = TCopyPace::AllAtOnce);
 
 struct BackupCopy {
   std::string path;
   TDateTime when = 0;
 };
+// What a copy holds, for the list to pick from: noted beside the copy when it was taken
+// (a file of the copy's name plus ".summary"), else read from the copy itself (which costs
+// a read of all its entries). Throws an Error for a copy that cannot be read.
+LedgerSummary BackupSummary(const std::string& copyPath);
+
 // The dated copies in `folder`, newest first; none when there is no folder.
 std::vector<BackupCopy> ListBackups(const std::string& folder);
 

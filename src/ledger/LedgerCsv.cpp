@@ -1,11 +1,16 @@
 #include "ledger/LedgerCsv.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 #include "core/DateTime.h"
+#include "core/Format.h"
 #include "core/Number.h"
 #include "core/Text.h"
 #include "ledger/CsvText.h"
+#include "ledger/LedgerDatabase.h"
 
 namespace zentavo {
 
@@ -81,6 +86,36 @@ std::vector<LedgerStatement> LedgerCsvInserts(std::string_view text) {
     inserts.push_back(InsertOf(record));
   }
   return inserts;
+}
+
+std::string ReadLedgerCsvFile(const std::string& path) {
+  std::ifstream in(LedgerFilePath(path), std::ios::binary);
+  if (!in) throw Error(Format("The file '%s' cannot be read", {path}));
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw Error(Format("The file '%s' cannot be read", {path}));
+  return text;
+}
+
+void WriteLedgerCsvFile(const std::string& path, const std::string& text) {
+  const std::filesystem::path target = LedgerFilePath(path);
+  const std::filesystem::path beside = LedgerFilePath(path + ".writing");
+  std::error_code error;
+  {
+    std::ofstream out(beside, std::ios::binary | std::ios::trunc);
+    if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::filesystem::remove(beside, error);
+      throw Error(Format("The file '%s' cannot be written", {path}));
+    }
+  }
+  std::filesystem::rename(beside, target, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(beside, ignored);
+    throw Error(Format("The file '%s' cannot be written (%s)", {path, error.message()}));
+  }
 }
 
 }  // namespace zentavo

@@ -24,4 +24,10 @@ std::string LedgerCsvText(std::vector<LedgerEntry> entries);
 // the line the record starts on. The header line is optional; blank lines are skipped.
 std::vector<LedgerStatement> LedgerCsvInserts(std::string_view text);
 
+// The whole of a file (UTF-8 path), or an Error naming it.
+std::string ReadLedgerCsvFile(const std::string& path);
+// Writes the file whole or not at all: the text goes beside it first and then takes its
+// place, so a full disk never leaves half a file under the name.
+void WriteLedgerCsvFile(const std::string& path, const std::string& text);
+
 }  // namespace zentavo

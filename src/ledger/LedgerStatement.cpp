@@ -25,6 +25,7 @@ constexpr std::string_view kChangeOutgo =
 // Jet's "Delete * FROM" is not SQL that SQLite accepts; this is the same delete.
 constexpr std::string_view kDeleteEntry = "DELETE FROM MoneyLog Where MoneyLogID=?";
 constexpr std::string_view kEntryQuery = "Select * From MoneyLog Where MoneyLogID=?";
+constexpr std::string_view kAllEntriesQuery = "Select * From MoneyLog";
 
 LedgerStatement AddStatement(std::string_view text, EntryFlow flow, TDateTime date, TDateTime timeOfDay,
                              std::string_view category, std::string_view note, std::string_view amountText) {
@@ -58,6 +59,8 @@ std::string EntryTimeText(TDateTime date, TDateTime timeOfDay) {
 
 // Both bounds are cut to the second by FormatDateTime, so a stop of 23:59:59.999 takes in an
 // entry written at 23:59:59.
+LedgerStatement AllEntriesQuery() { return {std::string(kAllEntriesQuery), {}}; }
+
 LedgerStatement PeriodQuery(const Period& period) {
   return {std::string(kPeriodQuery), {FormatDateTime(period.start), FormatDateTime(period.stop)}};
 }

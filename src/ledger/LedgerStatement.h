@@ -36,6 +36,8 @@ std::string EntryTimeText(TDateTime date, TDateTime timeOfDay);
 // The period query: entries whose time lies within the period, both ends included to the
 // second. Rows come in the database's order; the list orders them itself.
 LedgerStatement PeriodQuery(const Period& period);
+// Every entry, whatever its time text holds (an export of the whole ledger).
+LedgerStatement AllEntriesQuery();
 
 // The inserts of a new entry. `amountText` is converted by LedgerAmount, so a bad amount
 // fails here, before anything is run.

@@ -11,6 +11,9 @@
 #include "core/Number.h"
 #include "core/Period.h"
 #include "ledger/EntryList.h"
+#include "ledger/LedgerBackup.h"
+#include "ledger/LedgerCsv.h"
+#include "ledger/LedgerDatabase.h"
 #include "ledger/LedgerStore.h"
 #include "ledger/LedgerTotals.h"
 #include "report/DayTable.h"
@@ -28,6 +31,10 @@ constexpr std::string_view kUsage =
     "  ledgertool totals DB START STOP\n"
     "  ledgertool period INDEX [--now \"yyyy-mm-dd hh:nn:ss\"] [--report]\n"
     "  ledgertool stats DB START STOP CONTENT\n"
+    "  ledgertool backup DB\n"
+    "  ledgertool restore BACKUP DB\n"
+    "  ledgertool export DB FILE.csv [START STOP]\n"
+    "  ledgertool import DB FILE.csv\n"
     "START and STOP are \"yyyy-mm-dd hh:nn:ss\" (optionally with \".zzz\"), both included.\n"
     "list prints key, time, flow (0 outgo, 1 income), category, amount and note separated\n"
     "by tabs, in the main window's order; tab, newline, carriage return and backslash in\n"
@@ -37,7 +44,17 @@ constexpr std::string_view kUsage =
     "(it keeps the dates set by hand) and is refused.\n"
     "stats prints the statistics window's points, one per day in the order the days first\n"
     "appear: day, tab, value; CONTENT 0 income minus outgo, 1 income, 2 outgo, any other\n"
-    "number income minus outgo.\n";
+    "number income minus outgo.\n"
+    "backup copies DB into the folder backups beside it as money-YYYYMMDD-HHNNSS.mdb,\n"
+    "checks the copy (removed again when it fails) and prints its path; older copies\n"
+    "beyond the newest ten and one per month for a year are removed.\n"
+    "restore checks BACKUP, copies DB into its backups folder, then puts BACKUP in DB's\n"
+    "place in one step; DB is untouched when anything fails.\n"
+    "export writes the entries (of the period, or all) as comma-separated text in UTF-8:\n"
+    "time, flow (income/outgo), category, amount (two decimals), note.\n"
+    "import checks every row of such a file first and stores all of them in one\n"
+    "transaction, or none: a bad row is reported as \"line N: reason\". It prints the\n"
+    "number of entries stored.\n";
 
 // A command line that does not match the command's form.
 struct UsageError {
@@ -234,6 +251,53 @@ int PeriodCommand(const Command& c) {
   return kToolSuccess;
 }
 
+// The backups folder beside a ledger file.
+std::string BackupFolderOf(const std::string& ledger) {
+  const std::u8string folder = (LedgerFilePath(ledger).parent_path() / "backups").u8string();
+  return std::string(folder.begin(), folder.end());
+}
+
+int BackupCommand(const Command& c) {
+  ExpectArgs(c, 1, "DB");
+  const std::string folder = BackupFolderOf(c.args[0]);
+  const std::string copy = BackupLedger(c.args[0], folder, c.now());
+  PruneBackups(folder, c.now());
+  c.out << copy << '\n';
+  return kToolSuccess;
+}
+
+int RestoreCommand(const Command& c) {
+  ExpectArgs(c, 2, "BACKUP DB");
+  const std::string kept = RestoreLedger(c.args[0], c.args[1], BackupFolderOf(c.args[1]), c.now());
+  if (!kept.empty()) c.out << "the replaced ledger was copied to " << kept << '\n';
+  return kToolSuccess;
+}
+
+int ExportCommand(const Command& c) {
+  if (c.args.size() != 2 && c.args.size() != 4) throw UsageError{"export takes DB FILE.csv [START STOP]"};
+  const LedgerStatement query = c.args.size() == 4
+                                    ? PeriodQuery(Period{ParseDateTime(c.args[2]), ParseDateTime(c.args[3])})
+                                    : AllEntriesQuery();
+  LedgerStore store;
+  store.ConnectLedger(c.args[0]);
+  const std::vector<LedgerEntry> entries = store.LoadEntries(query);
+  store.DisconnectLedger();
+  WriteLedgerCsvFile(c.args[1], LedgerCsvText(entries));
+  c.out << entries.size() << '\n';
+  return kToolSuccess;
+}
+
+int ImportCommand(const Command& c) {
+  ExpectArgs(c, 2, "DB FILE.csv");
+  // Every row is checked before the ledger is opened.
+  const std::vector<LedgerStatement> inserts = LedgerCsvInserts(ReadLedgerCsvFile(c.args[1]));
+  LedgerStore store;
+  store.ConnectLedger(c.args[0]);
+  store.ExecuteLedgerCommands(inserts);
+  c.out << inserts.size() << '\n';
+  return kToolSuccess;
+}
+
 }  // namespace
 
 int RunLedgerTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -242,7 +306,8 @@ int RunLedgerTool(const std::vector<std::string>& args, std::ostream& out, std::
   static const std::map<std::string_view, Handler> commands = {
       {"create", CreateCommand}, {"add", AddCommand},   {"update", UpdateCommand},
       {"delete", DeleteCommand}, {"list", ListCommand}, {"totals", TotalsCommand},
-      {"period", PeriodCommand}, {"stats", StatsCommand}};
+      {"period", PeriodCommand}, {"stats", StatsCommand},   {"backup", BackupCommand},
+      {"restore", RestoreCommand}, {"export", ExportCommand}, {"import", ImportCommand}};
   const auto found = args.empty() ? commands.end() : commands.find(args.front());
   if (found == commands.end()) {
     if (!args.empty()) err << "ledgertool: unknown command '" << args.front() << "'\n";

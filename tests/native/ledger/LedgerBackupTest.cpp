@@ -79,14 +79,23 @@ TEST_F(LedgerBackupTest, ACopyIsDatedVerifiedAndSummedAndASecondOneInTheSameSeco
   const std::vector<BackupCopy> listed = ListBackups(backups);
   ASSERT_EQ(listed.size(), 2u);
   EXPECT_EQ(listed[0].path, second);  // newest first
+  // The list's summary is noted beside the copy, and read from the copy when it is not.
+  EXPECT_TRUE(fs::exists(first + ".summary"));
+  EXPECT_EQ(BackupSummary(first).entries, 30);
+  fs::remove(first + ".summary");
+  EXPECT_DOUBLE_EQ(BackupSummary(first).outgo, 75.0);
+  // Pruning takes a copy's note with it.
+  for (int day = 1; day <= 12; ++day) BackupLedger(ledger, backups, EncodeDateTime(2026, 12, day, 8));
+  const std::vector<std::string> removed = PruneBackups(backups, kNow);
+  ASSERT_FALSE(removed.empty());
+  for (const std::string& path : removed) EXPECT_FALSE(fs::exists(path + ".summary")) << path;
 }
 
 TEST_F(LedgerBackupTest, CopiesTakenWhileAnotherConnectionWritesHoldWholeTransactions) {
   std::atomic<bool> stop{false};
   std::thread writer([&] {
-    LedgerStore store;
-    store.ConnectLedger(ledger, std::chrono::milliseconds(10000));
     SqliteDatabase db = OpenLedgerDatabase(ledger, SQLITE_OPEN_READWRITE);
+    sqlite3_busy_timeout(db.get(), 10000);  // the copies hold read locks while they read
     for (int t = 0; t < 40 && !stop; ++t) {
       // Ten rows per transaction: a consistent copy holds 30 + a multiple of ten.
       ExecuteLedgerSql(db.get(), ledger, "BEGIN IMMEDIATE");

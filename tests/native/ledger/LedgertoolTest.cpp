@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <filesystem>
+#include <fstream>
 
 #include "LedgerTestFolder.h"
 #include "native/support/ToolRunner.h"
@@ -156,4 +157,67 @@ TEST_F(LedgertoolTest, StatsPrintsTheStatisticsWindowsPointsPerDay) {
   EXPECT_EQ(bad.exitCode, 1);
   EXPECT_EQ(bad.err, "ledgertool: 'x' is not a valid integer value\n");
   EXPECT_EQ(Run({"stats", db_, from, to}).exitCode, 2);
+}
+
+TEST_F(LedgertoolTest, ExportImportExportGivesTheSameBytesWithAwkwardTexts) {
+  Ok({"create", db_});
+  Ok({"add", db_, "income", "2024-03-05 08:00:00", "工资", "4200", "March, \"salary\""});
+  Ok({"add", db_, "outgo", "2024-03-05 08:00:00", "餐饮", "16.5", "two\nlines\r\nand a tab\there"});
+  Ok({"add", db_, "outgo", "2024-01-02 23:59:59", " padded ", "0.1", ""});
+  Ok({"add", db_, "income", "2025-12-31 00:00:00", "a,b", "12.345", "\"\""});
+  const std::string first = folder_.File("first.csv"), second = folder_.File("second.csv");
+  EXPECT_EQ(Ok({"export", db_, first}), "4\n");
+  const std::string text = FileText(first);
+  EXPECT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
+  EXPECT_THAT(text, HasSubstr("time,flow,category,amount,note\r\n2024-01-02 23:59:59,outgo,\" padded \",0.10,\r\n"));
+  EXPECT_THAT(text, HasSubstr("2025-12-31 00:00:00,income,\"a,b\",12.35,\"\"\"\"\"\"\r\n"));
+
+  const std::string copy = folder_.File("copy.mdb");
+  Ok({"create", copy});
+  EXPECT_EQ(Ok({"import", copy, first}), "4\n");
+  Ok({"export", copy, second});
+  EXPECT_EQ(FileText(second), text);
+  // A period exports only its entries.
+  EXPECT_EQ(Ok({"export", db_, second, "2024-03-01 00:00:00", "2024-03-31 23:59:59"}), "2\n");
+}
+
+TEST_F(LedgertoolTest, AnImportWithOneBadRowStoresNothingAndNamesItsLine) {
+  Ok({"create", db_});
+  std::string csv = "time,flow,category,amount,note\r\n";
+  for (int i = 0; i < 10000; ++i) {
+    // Row 7,777 (line 7,778 with the header) has an amount that is no number.
+    const std::string amount = i == 7776 ? "12,50" : std::to_string(i % 100) + ".25";
+    csv += "2024-02-03 04:05:06,outgo,Food," + (i == 7776 ? "\"" + amount + "\"" : amount) + ",row\r\n";
+  }
+  const std::string file = folder_.File("rows.csv");
+  std::ofstream(file, std::ios::binary) << csv;
+  const ToolResult bad = Run({"import", db_, file});
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_THAT(bad.err, HasSubstr("line 7778: '12,50' is not an amount"));
+  EXPECT_EQ(Ok({"list", db_, "2024-01-01 00:00:00", "2024-12-31 23:59:59"}), "");
+  // Other faults name theirs too; a missing file is reported as such.
+  std::ofstream(file, std::ios::binary) << "2024-02-03 04:05:06,spent,Food,1,x\r\n";
+  EXPECT_THAT(Run({"import", db_, file}).err, HasSubstr("line 1: the flow 'spent' is neither income nor outgo"));
+  std::ofstream(file, std::ios::binary) << "2024-02-03 04:05:06,outgo,Food,1\r\n";
+  EXPECT_THAT(Run({"import", db_, file}).err, HasSubstr("line 1: expected 5 fields"));
+  EXPECT_THAT(Run({"import", db_, folder_.File("none.csv")}).err, HasSubstr("cannot be read"));
+}
+
+TEST_F(LedgertoolTest, BackupAndRestoreThroughTheBackupsFolder) {
+  Ok({"create", db_});
+  Ok({"add", db_, "income", "2024-03-05 08:00:00", "Salary", "100", "kept"});
+  const std::string copyLine = Ok({"backup", db_});
+  const std::string copy = copyLine.substr(0, copyLine.size() - 1);
+  EXPECT_EQ(std::filesystem::path(copy).parent_path(), std::filesystem::path(folder_.File("backups")));
+  Ok({"add", db_, "outgo", "2024-03-06 08:00:00", "Food", "5", "after"});
+  EXPECT_THAT(Ok({"restore", copy, db_}), HasSubstr("the replaced ledger was copied to"));
+  EXPECT_EQ(Ok({"list", db_, "2024-01-01 00:00:00", "2024-12-31 23:59:59"}), "1\t2024-03-05 08:00:00\t1\tSalary\t100\tkept\n");
+  // A file that is no ledger is refused and changes nothing; a missing ledger gets no copy.
+  const std::string junk = folder_.File("junk.mdb");
+  std::ofstream(junk, std::ios::binary) << std::string(8192, 'x');
+  EXPECT_EQ(Run({"restore", junk, db_}).exitCode, 1);
+  EXPECT_EQ(Ok({"list", db_, "2024-01-01 00:00:00", "2024-12-31 23:59:59"}), "1\t2024-03-05 08:00:00\t1\tSalary\t100\tkept\n");
+  const ToolResult missing = Run({"backup", folder_.File("none.mdb")});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_THAT(missing.err, HasSubstr("does not exist"));
 }
