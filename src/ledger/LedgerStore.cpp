@@ -273,7 +273,10 @@ int LedgerStore::ExecuteLedgerCommand(const LedgerStatement& statement) {
   while ((rc = sqlite3_step(lease.Get())) == SQLITE_ROW) {
   }
   if (rc != SQLITE_DONE) throw LedgerError(path_, rc, db);
-  return sqlite3_changes(db);
+  const int changed = sqlite3_changes(db);
+  // Inside a transaction the change counts only once it is committed.
+  if (changed > 0 && sqlite3_get_autocommit(db) && OnChanged) OnChanged();
+  return changed;
 }
 
 std::int64_t LedgerStore::ExecuteLedgerCommands(const std::vector<LedgerStatement>& statements) {
@@ -288,6 +291,7 @@ std::int64_t LedgerStore::ExecuteLedgerCommands(const std::vector<LedgerStatemen
     if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     throw;
   }
+  if (changed > 0 && OnChanged) OnChanged();
   return changed;
 }
 

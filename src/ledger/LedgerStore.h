@@ -49,6 +49,10 @@ class LedgerStore {
   // The file of the open connection, or of the last attempt.
   const std::string& Path() const { return path_; }
 
+  // Told after a statement or a transaction changed rows (the program's own copies of the
+  // ledger follow its first change).
+  std::function<void()> OnChanged;
+
   // Runs one statement that returns no rows (an insert, change or delete). Returns the
   // number of rows it changed, which the windows do not need.
   int ExecuteLedgerCommand(const LedgerStatement& statement);

@@ -1,6 +1,7 @@
 #include "framework/win/Form.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/Properties.h"
 #include "framework/win/Application.h"
@@ -321,6 +322,44 @@ void TForm::BeforeDestruction() {
   if (FormStyle == TFormStyle::fsMDIChild && HandleAllocated())
     SendMessageW(GetParent(Handle()), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
   TWinControl::BeforeDestruction();
+}
+
+int TForm::ShowModal() {
+  HWND active = ::GetActiveWindow();
+  // The thread's other enabled top-level windows, as a dialog box disables its owner.
+  struct Collect {
+    HWND self;
+    std::vector<HWND> windows;
+  } collect{HandleAllocated() ? Handle() : nullptr, {}};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& c = *reinterpret_cast<Collect*>(data);
+        if (window != c.self && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) c.windows.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&collect));
+  for (HWND window : collect.windows) ::EnableWindow(window, FALSE);
+  ModalResult = 0;
+  struct Restore {
+    TForm& form;
+    std::vector<HWND>& windows;
+    HWND active;
+    ~Restore() {
+      for (HWND window : windows)
+        if (::IsWindow(window)) ::EnableWindow(window, TRUE);
+      if (form.HandleAllocated()) form.Hide();
+      if (active && ::IsWindow(active)) ::SetActiveWindow(active);
+    }
+  } restore{*this, collect.windows, active};
+  Show();
+  ::SetActiveWindow(Handle());
+  while (ModalResult == 0 && !Application().Terminated()) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
+    Application().ProcessMessages();
+    if (ModalResult == 0 && !Showing()) ModalResult = IDCANCEL;
+  }
+  return ModalResult == 0 ? IDCANCEL : ModalResult;
 }
 
 void TForm::Close() {

@@ -88,6 +88,11 @@ class TForm : public TWinControl {
 
   void Show();
   void Hide();
+  // Shows the form as a dialog: the application's other windows take no input until the
+  // form sets ModalResult to something other than 0 or is hidden (closed: mrCancel).
+  // Returns ModalResult; the form is hidden again.
+  int ShowModal();
+  int ModalResult = 0;
   // Asks OnClose what to do; hiding is the default, and closing the main form ends the
   // application.
   void Close();

@@ -12,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   std::optional<ProgramWindows> windows;
   try {
     application.Initialize();
-    windows.emplace(std::string(), ProgramStart{.splash = true});
+    windows.emplace(std::string(), ProgramStart{.splash = true, .backups = true});
     application.Run();
   } catch (...) {
     application.HandleException(std::current_exception());

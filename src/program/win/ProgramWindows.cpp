@@ -7,6 +7,10 @@
 #include "app/win/SplashForm.h"
 #include "app/win/StartupClock.h"
 #include "framework/win/Application.h"
+#include "framework/win/Timer.h"
+#include "ledger/AutoBackup.h"
+#include "ledger/BackupPlan.h"
+#include "ledger/win/LedgerDataCommands.h"
 #include "ledger/win/MainForm.h"
 #include "ledger/win/TemplateForm.h"
 #include "report/win/ReportForm.h"
@@ -20,10 +24,33 @@ ProgramWindows::ProgramWindows(const std::string& programFolder, const ProgramSt
   Application().SetTitle(kProgramName);
   common_ = MakeComponent<TfrmCommon>(nullptr, programFolder);
   if (start.splash) ShowSplash(start.splashFadeMilliseconds);
+  const std::string backupFolder = common_->Settings().ProgramFolder + std::string(kBackupFolderName);
+  // The copy of the start is under way (on its own connection) before the main window
+  // opens the ledger for use.
+  if (start.backups) {
+    autoBackup_ = std::make_unique<LedgerAutoBackup>(common_->Settings().ProgramFolder + "money.mdb", backupFolder);
+    autoBackup_->StartOfRun();
+  }
   main_ = &Application().CreateForm<TfrmMain>(*common_);
   editor_ = &Application().CreateForm<TfrmTemplate>(*main_, *common_);
   report_ = &Application().CreateForm<TfrmReport>(main_->Ledger());
+  dataCommands_ = std::make_unique<LedgerDataCommands>(*main_, backupFolder, autoBackup_.get());
   Wire();
+  if (autoBackup_) StartBackups();
+}
+
+// A copy follows the run's first change; a copy that fails is told once per run, and the
+// program goes on.
+void ProgramWindows::StartBackups() {
+  main_->Ledger().OnChanged = [this] { autoBackup_->Changed(); };
+  TTimer& watch = main_->Make<TTimer>();
+  watch.SetInterval(1000);
+  watch.OnTimer = [this](TComponent*) {
+    if (const std::optional<std::string> failure = autoBackup_->TakeFailure())
+      Application().ShowMessageBox(main_->HandleAllocated() ? main_->Handle() : nullptr, *failure,
+                                   Application().Title(), MB_OK | MB_ICONWARNING);
+  };
+  watch.SetEnabled(true);
 }
 
 // The start waits through both fades; the time goes to the start-up clock, which keeps
@@ -38,7 +65,11 @@ void ProgramWindows::ShowSplash(int fadeMilliseconds) {
   NoteSplashTime(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - shown).count());
 }
 
-ProgramWindows::~ProgramWindows() { Application().DestroyComponents(); }
+ProgramWindows::~ProgramWindows() {
+  // A copy under way ends before the windows go; the ledger is closed by then as ever.
+  if (autoBackup_) autoBackup_->Wait();
+  Application().DestroyComponents();
+}
 
 void ProgramWindows::Wire() {
   // The skin choice of the common services reaches the engine on the main window.
@@ -49,6 +80,7 @@ void ProgramWindows::Wire() {
   main_->OnLanguageLoaded = [this](const LanguageFile& texts) {
     report_->ApplyLanguage(texts);
     editor_->ApplyLanguage(texts);
+    dataCommands_->ApplyLanguage(texts);
   };
   main_->OnShowStatistics = [this] {
     report_->OpenOnPeriod(main_->datePickerStart.DateTime(), main_->datePickerStop.DateTime(),
