@@ -5,7 +5,7 @@ BUILD := $(ROOT)/build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps native win build test test-native test-win dist run screenshots skin-windows skin-sheets skin-previews fuzz clean
+.PHONY: all deps native win build test test-native test-win dist package run screenshots skin-windows skin-sheets skin-previews fuzz clean
 
 all: build
 
@@ -42,6 +42,10 @@ test: build
 
 dist: build
 	scripts/make-dist.sh $(BUILD)/win $(ROOT)/dist/Zentavo
+
+# The setup program and the portable zip, dist/Zentavo-VERSION-setup.exe and .zip.
+package: build
+	scripts/package.sh $(BUILD)/win $(ROOT)/dist
 
 run: dist
 	scripts/run.sh $(ROOT)/dist/Zentavo $(BUILD)

@@ -8,6 +8,7 @@ packages=(
   wine wine64 xvfb xauth x11-apps imagemagick
   fonts-wine fonts-wqy-microhei
   googletest libbenchmark-dev zlib1g-dev libz-mingw-w64-dev
+  nsis zip
 )
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "LedgerTool.h"
+#include "zentavo/Version.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -18,6 +19,10 @@ namespace {
 
 int Run(const std::vector<std::string>& args) {
   std::ios::sync_with_stdio(false);
+  if (args.size() == 1 && args[0] == "--version") {
+    std::cout << "ledgertool " << zentavo::kVersion << "\n";
+    return 0;
+  }
   return zentavo::RunLedgerTool(args, std::cout, std::cerr, zentavo::LocalNow);
 }
 
