@@ -12,6 +12,7 @@
 #include "core/Format.h"
 #include "ledger/BackupPlan.h"
 #include "ledger/LedgerDatabase.h"
+#include "ledger/LedgerStore.h"
 
 namespace zentavo {
 
@@ -112,6 +113,11 @@ std::string FreeBackupPath(const fs::path& folder, TDateTime now) {
 LedgerSummary VerifyLedgerFile(const std::string& path) {
   if (!LedgerFileExists(path)) throw Error(Format("Ledger database '%s' does not exist", {path}));
   SqliteDatabase db = OpenLedgerDatabase(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_EXRESCODE);
+  // The check visits the index and the table alternately: with the default small cache it
+  // reads and decrypts the same pages again and again (a minute for a million entries,
+  // against under three seconds with room for the whole index).
+  const std::string cacheSize = "PRAGMA cache_size=-" + std::to_string(kLedgerPageCacheBytes / 1024);
+  ExecuteLedgerSql(db.get(), path, cacheSize.c_str());
   {
     SqliteStatement check = PrepareLedgerSql(db.get(), path, "PRAGMA integrity_check(1)");
     const int rc = sqlite3_step(check.get());
