@@ -44,7 +44,6 @@ LedgerDataCommands::LedgerDataCommands(TfrmMain& main, std::string backupFolder,
       N_Restore(NamedItem(main, "N_Restore", "&Restore from backup...")),
       N_ExportCsv(NamedItem(main, "N_ExportCsv", "&Export to CSV...")),
       N_ImportCsv(NamedItem(main, "N_ImportCsv", "&Import from CSV...")),
-      frmRestore(main.Make<TfrmRestore>()),
       main_(main),
       backupFolder_(std::move(backupFolder)),
       autoBackup_(autoBackup) {
@@ -77,7 +76,17 @@ void LedgerDataCommands::ApplyLanguage(const LanguageFile& texts) {
   msgExported_ = text("msgExported");
   msgImported_ = text("msgImported");
   msgCsvFilter_ = text("msgCsvFilter");
-  frmRestore.ApplyLanguage(texts);
+  restoreTexts_ = {texts.Text("frmRestore", "caption"), texts.Text("frmRestore", "labelCopies"),
+                   texts.Text("frmRestore", "buttonOK"), texts.Text("frmRestore", "buttonCancel")};
+  if (restoreDialog_) restoreDialog_->ApplyTexts(restoreTexts_);
+}
+
+TfrmRestore& LedgerDataCommands::RestoreDialog() {
+  if (!restoreDialog_) {
+    restoreDialog_ = &main_.Make<TfrmRestore>();
+    if (!restoreTexts_.caption.empty()) restoreDialog_->ApplyTexts(restoreTexts_);
+  }
+  return *restoreDialog_;
 }
 
 void LedgerDataCommands::Inform(const std::string& text) {
@@ -92,7 +101,7 @@ void LedgerDataCommands::Restore() {
   }
   std::vector<RestoreChoice> choices;
   for (const BackupCopy& copy : copies) choices.push_back({copy.path, BackupLine(msgBackupLine_, copy)});
-  const std::string chosen = frmRestore.Choose(choices);
+  const std::string chosen = RestoreDialog().Choose(choices);
   if (chosen.empty()) return;
   TDateTime when = 0;
   for (const BackupCopy& copy : copies)

@@ -2,13 +2,13 @@
 #include <string>
 
 #include "framework/win/Menu.h"
+#include "ledger/win/RestoreForm.h"
 
 namespace zentavo {
 
 class LanguageFile;
 class LedgerAutoBackup;
 class TfrmMain;
-class TfrmRestore;
 
 // The Tools menu's commands on the ledger as a whole: putting back one of its kept copies,
 // and exchanging entries with spreadsheets and other programs as comma-separated text.
@@ -34,11 +34,15 @@ class LedgerDataCommands {
   void ImportCsv();
 
   TMenuItem &N_ToolsLine, &N_Restore, &N_ExportCsv, &N_ImportCsv;
-  TfrmRestore& frmRestore;
+  // The restore list, made when it is first needed (a window fewer to make and skin at
+  // start-up).
+  TfrmRestore& RestoreDialog();
 
  private:
   void Inform(const std::string& text);
   TfrmMain& main_;
+  TfrmRestore* restoreDialog_ = nullptr;  // owned by the main window
+  TRestoreTexts restoreTexts_;
   std::string backupFolder_;
   LedgerAutoBackup* autoBackup_;
   std::string msgNoBackups_ = "There are no kept copies of the ledger yet.";

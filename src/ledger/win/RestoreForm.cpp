@@ -1,6 +1,5 @@
 #include "ledger/win/RestoreForm.h"
 
-#include "localization/LanguageFile.h"
 
 namespace zentavo {
 
@@ -35,10 +34,11 @@ TfrmRestore::TfrmRestore(TComponent* owner)
   FormCreated();
 }
 
-void TfrmRestore::ApplyLanguage(const LanguageFile& texts) {
-  SetCaption(texts.Text("frmRestore", "caption"));
-  for (TControl* control : std::initializer_list<TControl*>{&labelCopies, &buttonOK, &buttonCancel})
-    control->SetCaption(texts.Text("frmRestore", control->Name()));
+void TfrmRestore::ApplyTexts(const TRestoreTexts& texts) {
+  SetCaption(texts.caption);
+  labelCopies.SetCaption(texts.labelCopies);
+  buttonOK.SetCaption(texts.buttonOK);
+  buttonCancel.SetCaption(texts.buttonCancel);
 }
 
 std::string TfrmRestore::Choose(const std::vector<RestoreChoice>& choices) {

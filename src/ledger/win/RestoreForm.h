@@ -7,7 +7,10 @@
 
 namespace zentavo {
 
-class LanguageFile;
+// The dialog's texts (section frmRestore of the language file); empty: the built-in ones.
+struct TRestoreTexts {
+  std::string caption, labelCopies, buttonOK, buttonCancel;
+};
 
 // One copy in the list: its file and the line that describes it.
 struct RestoreChoice {
@@ -22,8 +25,7 @@ class TfrmRestore : public TForm {
  public:
   explicit TfrmRestore(TComponent* owner);
 
-  // Texts of section frmRestore.
-  void ApplyLanguage(const LanguageFile& texts);
+  void ApplyTexts(const TRestoreTexts& texts);
   // Shows the list as a dialog; the chosen copy's path, or "" when the user cancelled.
   std::string Choose(const std::vector<RestoreChoice>& choices);
 

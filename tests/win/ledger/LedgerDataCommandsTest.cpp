@@ -98,11 +98,11 @@ TEST_F(DataCommands, RestoreListsTheCopiesKeepsTheCurrentLedgerAndPutsTheChosenO
   Start();
   ASSERT_EQ(Main().listViewInfo.RowCount(), 2);
   MessageBoxSpy spy(IDYES);
-  openList = &windows->DataCommands().frmRestore;
+  openList = &windows->DataCommands().RestoreDialog();
   SetTimer(nullptr, 0, 100, PickFirstCopy);
   windows->DataCommands().N_Restore.Click();
   openList = nullptr;
-  EXPECT_EQ(windows->DataCommands().frmRestore.listCopies.Item(0),
+  EXPECT_EQ(windows->DataCommands().RestoreDialog().listCopies.Item(0),
             "2024-03-10 08:00:00    1 entries    income 4200.00    outgo 0.00");
   ASSERT_EQ(spy.boxes.size(), 2u);
   EXPECT_EQ(spy.boxes[0].text,
