@@ -37,6 +37,9 @@ VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT} ${VERSION} setup"
 VIAddVersionKey /LANG=0 "LegalCopyright" "${PRODUCT} developers"
 
 !define MUI_ABORTWARNING
+; The program's coin, drawn by icongen into the portable folder.
+!define MUI_ICON "${STAGE}\Zentavo.ico"
+!define MUI_UNICON "${STAGE}\Zentavo.ico"
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Zentavo.exe"
 
@@ -73,12 +76,12 @@ Section "$(ProgramSection)" SecProgram
   ${EndIf}
 
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
-  CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\Zentavo.exe"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\Zentavo.exe" "" "$INSTDIR\Zentavo.ico"
 
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PRODUCT}"
-  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Zentavo.exe"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Zentavo.ico"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
@@ -90,7 +93,7 @@ Section "$(ProgramSection)" SecProgram
 SectionEnd
 
 Section "$(DesktopShortcut)" SecDesktop
-  CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\Zentavo.exe"
+  CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\Zentavo.exe" "" "$INSTDIR\Zentavo.ico"
 SectionEnd
 
 Function .onInit

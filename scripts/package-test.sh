@@ -98,6 +98,7 @@ dir=$(unix_path "$wdir")
 check_installed "$dir"
 [[ $(reg_value "$user_key" DisplayVersion) == "$version" ]] || fail "registered version is not $version"
 [[ $(reg_value "$user_key" UninstallString) == "\"$wdir\\uninstall.exe\"" ]] || fail "wrong UninstallString"
+[[ $(reg_value "$user_key" DisplayIcon) == "$wdir\\Zentavo.ico" && -f "$dir/Zentavo.ico" ]] || fail "the entry's icon is not the installed Zentavo.ico"
 [[ -z $(reg_value "$machine_key" InstallLocation) ]] || fail "a per-user install registered for the machine"
 [[ -f $user_menu/Zentavo.lnk ]] || fail "no Start-menu shortcut"
 [[ -f $user_desktop ]] || fail "no desktop shortcut"
