@@ -5,10 +5,7 @@
 set -euo pipefail
 build=${1:?usage: icon.sh WIN_BUILD DEST}
 dest=${2:?usage: icon.sh WIN_BUILD DEST}
-tool="$(cd "$build/.." && pwd)/native/tools/icongen/icongen"
-if [[ ! -x "$tool" ]]; then
-  echo "dist: $tool is missing; build the native tree first (make native)" >&2
-  exit 1
-fi
+source "$(dirname "$0")/../native-tool.sh"
+tool=$(native_tool "$build" icongen)
 "$tool" "$dest"
 echo "dist: icon in $dest"

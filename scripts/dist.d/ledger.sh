@@ -6,15 +6,12 @@
 set -euo pipefail
 build=${1:?usage: ledger.sh WIN_BUILD DEST}
 dest=${2:?usage: ledger.sh WIN_BUILD DEST}
-tool="$(cd "$build/.." && pwd)/native/tools/ledgertool/ledgertool"
+source "$(dirname "$0")/../native-tool.sh"
 
 if [[ -e "$dest/money.mdb" ]]; then
   echo "dist: $dest/money.mdb kept"
   exit 0
 fi
-if [[ ! -x "$tool" ]]; then
-  echo "dist: $tool is missing; build the native tree first (make native)" >&2
-  exit 1
-fi
+tool=$(native_tool "$build" ledgertool)
 "$tool" create "$dest/money.mdb"
 echo "dist: empty ledger $dest/money.mdb made"

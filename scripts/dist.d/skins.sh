@@ -6,14 +6,9 @@
 set -euo pipefail
 build=${1:?usage: skins.sh WIN_BUILD DEST}
 dest=${2:?usage: skins.sh WIN_BUILD DEST}
-native="$(cd "$build/.." && pwd)/native"
-skingen="$native/tools/skingen/skingen" skinpack="$native/tools/skinpack/skinpack"
-for tool in "$skingen" "$skinpack"; do
-  if [[ ! -x "$tool" ]]; then
-    echo "dist: $tool is missing; build the native tree first (make native)" >&2
-    exit 1
-  fi
-done
+source "$(dirname "$0")/../native-tool.sh"
+skingen=$(native_tool "$build" skingen)
+skinpack=$(native_tool "$build" skinpack)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$skingen" "$work" >/dev/null

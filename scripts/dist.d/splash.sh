@@ -5,10 +5,7 @@
 set -euo pipefail
 build=${1:?usage: splash.sh WIN_BUILD DEST}
 dest=${2:?usage: splash.sh WIN_BUILD DEST}
-tool="$(cd "$build/.." && pwd)/native/tools/splashgen/splashgen"
-if [[ ! -x "$tool" ]]; then
-  echo "dist: $tool is missing; build the native tree first (make native)" >&2
-  exit 1
-fi
+source "$(dirname "$0")/../native-tool.sh"
+tool=$(native_tool "$build" splashgen)
 "$tool" "$dest" >/dev/null
 echo "dist: splash pictures in $dest"

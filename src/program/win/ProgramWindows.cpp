@@ -40,17 +40,23 @@ ProgramWindows::ProgramWindows(const std::string& programFolder, const ProgramSt
 }
 
 // A copy follows the run's first change; a copy that fails is told once per run, and the
-// program goes on.
+// program goes on. The watch runs only while a copy is under way.
 void ProgramWindows::StartBackups() {
-  main_->Ledger().OnChanged = [this] { autoBackup_->Changed(); };
   TTimer& watch = main_->Make<TTimer>();
   watch.SetInterval(1000);
-  watch.OnTimer = [this](TComponent*) {
+  watch.OnTimer = [this, &watch](TComponent*) {
+    // Asked first: a copy that has ended has set its failure already.
+    const bool done = !autoBackup_->Busy();
     if (const std::optional<std::string> failure = autoBackup_->TakeFailure())
       Application().ShowMessageBox(main_->HandleAllocated() ? main_->Handle() : nullptr, *failure,
                                    Application().Title(), MB_OK | MB_ICONWARNING);
+    if (done) watch.SetEnabled(false);
   };
   watch.SetEnabled(true);
+  main_->Ledger().OnChanged = [this, &watch] {
+    autoBackup_->Changed();
+    watch.SetEnabled(true);
+  };
 }
 
 // The start waits through both fades; the time goes to the start-up clock, which keeps

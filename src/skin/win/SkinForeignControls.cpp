@@ -45,8 +45,6 @@ bool CursorOver(HWND window) {
 
 // ---- Push button -------------------------------------------------------------------------
 
-TsuiSkinWndButton::TsuiSkinWndButton(HWND handle, TsuiSkinWindow& window) : TsuiSkinControlWnd(handle, window) {}
-
 void TsuiSkinWndButton::Initialize() {
   pressedByMouse_ = false;
   pressedByKey_ = false;

@@ -17,7 +17,7 @@ namespace zentavo {
 // tell nobody when the mouse leaves them, so a timer watches for that.
 class TsuiSkinWndButton : public TsuiSkinControlWnd {
  public:
-  TsuiSkinWndButton(HWND handle, TsuiSkinWindow& window);
+  using TsuiSkinControlWnd::TsuiSkinControlWnd;
   TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinWndButton; }
   // A press accepted; the next left-button release the button receives clicks it.
   bool PressedByMouse() const { return pressedByMouse_; }
