@@ -254,12 +254,39 @@ TBitmap::TBitmap(int width, int height) {
   SetSize(width, height);
 }
 
+TBitmap::TBitmap(const TBitmap& other)
+    : width_(other.width_),
+      height_(other.height_),
+      stride_(other.stride_),
+      pixels_(other.rows_, other.rows_ + other.stride_ * static_cast<std::size_t>(other.height_)),
+      rows_(pixels_.data()),
+      sourceBits_(other.sourceBits_),
+      transparent_(other.transparent_),
+      transparentMode_(other.transparentMode_),
+      transparentColor_(other.transparentColor_) {}
+
+TBitmap& TBitmap::operator=(const TBitmap& other) {
+  if (this != &other) *this = TBitmap(other);
+  return *this;
+}
+
+TBitmap TBitmap::Over(std::uint8_t* rows, int width, int height) {
+  TBitmap view;
+  if (!rows || width <= 0 || height <= 0) return view;
+  view.width_ = width;
+  view.height_ = height;
+  view.stride_ = ((static_cast<std::size_t>(width) * 3 + 3) / 4) * 4;
+  view.rows_ = rows;
+  return view;
+}
+
 void TBitmap::SetSize(int width, int height) {
   if (width < 0 || height < 0) width = height = 0;
   width_ = width;
   height_ = height;
   stride_ = ((static_cast<std::size_t>(width) * 3 + 3) / 4) * 4;
   pixels_.assign(stride_ * static_cast<std::size_t>(height), 0);
+  rows_ = pixels_.data();
 }
 
 TColor TBitmap::Pixel(int x, int y) const {
@@ -304,6 +331,7 @@ void TBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
   height_ = decoded.height_;
   stride_ = decoded.stride_;
   pixels_ = std::move(decoded.pixels_);
+  rows_ = pixels_.data();
   sourceBits_ = img.bits;
 }
 

@@ -24,6 +24,16 @@ class TBitmap {
  public:
   TBitmap() = default;
   TBitmap(int width, int height);  // black
+  // A copy always owns its pixels, also when made of a view.
+  TBitmap(const TBitmap& other);
+  TBitmap& operator=(const TBitmap& other);
+  TBitmap(TBitmap&&) noexcept = default;
+  TBitmap& operator=(TBitmap&&) noexcept = default;
+  // A bitmap over rows it does not own, laid out as above (a device's picture memory):
+  // what is drawn on it lands in that memory. The rows must outlive the view; SetSize or
+  // a load gives the bitmap pixels of its own again.
+  static TBitmap Over(std::uint8_t* rows, int width, int height);
+  bool OwnsPixels() const { return rows_ == pixels_.data(); }
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -32,9 +42,9 @@ class TBitmap {
   void SetSize(int width, int height);
 
   std::size_t RowStride() const { return stride_; }
-  std::uint8_t* ScanLine(int y) { return pixels_.data() + static_cast<std::size_t>(y) * stride_; }
-  const std::uint8_t* ScanLine(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * stride_; }
-  const std::uint8_t* Bits() const { return pixels_.data(); }
+  std::uint8_t* ScanLine(int y) { return rows_ + static_cast<std::size_t>(y) * stride_; }
+  const std::uint8_t* ScanLine(int y) const { return rows_ + static_cast<std::size_t>(y) * stride_; }
+  const std::uint8_t* Bits() const { return rows_; }
 
   TColor Pixel(int x, int y) const;
   void SetPixel(int x, int y, TColor colour);
@@ -68,6 +78,7 @@ class TBitmap {
   int height_ = 0;
   std::size_t stride_ = 0;
   std::vector<std::uint8_t> pixels_;
+  std::uint8_t* rows_ = nullptr;  // pixels_.data(), or the rows of a view
   int sourceBits_ = 24;
   bool transparent_ = false;
   TTransparentMode transparentMode_ = TTransparentMode::tmAuto;

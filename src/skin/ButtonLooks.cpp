@@ -32,11 +32,15 @@ TRect ButtonFocusRect(int width, int height, bool down) {
 
 TBitmap ComposeButtonFace(const TBitmap* face, const TButtonFaceOptions& options) {
   TBitmap canvas(std::max(options.width, 0), std::max(options.height, 0));
+  ComposeButtonFaceOn(canvas, face, options);
+  return canvas;
+}
+
+void ComposeButtonFaceOn(TBitmap& canvas, const TBitmap* face, const TButtonFaceOptions& options) {
   canvas.Fill(options.formColor);
   const TRect client{0, 0, options.width, options.height};
   if (face && !face->Empty()) DrawNinePart(face, canvas, client, options.maskCorners, options.maskColor);
   if (options.focused) DrawFocusRectangle(canvas, ButtonFocusRect(options.width, options.height, options.down));
-  return canvas;
 }
 
 void DrawFocusRectangle(TBitmap& canvas, const TRect& rect) {
@@ -90,9 +94,13 @@ int GroupBoxCaptionLeft(int width, int captionWidth, bool rightToLeft) {
 
 TBitmap ComposeGroupBox(int width, int height, int textHeight, TColor color, TColor borderColor) {
   TBitmap canvas(std::max(width, 0), std::max(height, 0));
-  canvas.Fill(color);
-  FrameRectColor(canvas, GroupBoxOutline(width, height, textHeight), borderColor);
+  ComposeGroupBoxOn(canvas, textHeight, color, borderColor);
   return canvas;
+}
+
+void ComposeGroupBoxOn(TBitmap& canvas, int textHeight, TColor color, TColor borderColor) {
+  canvas.Fill(color);
+  FrameRectColor(canvas, GroupBoxOutline(canvas.Width(), canvas.Height(), textHeight), borderColor);
 }
 
 

@@ -32,6 +32,8 @@ struct TButtonFaceOptions {
   bool down = false;
 };
 TBitmap ComposeButtonFace(const TBitmap* face, const TButtonFaceOptions& options);
+// The same onto a canvas of the options' size (a window's picture, drawn in place).
+void ComposeButtonFaceOn(TBitmap& canvas, const TBitmap* face, const TButtonFaceOptions& options);
 TRect ButtonFocusRect(int width, int height, bool down);
 
 // The system's dotted focus rectangle: every other pixel of the one-pixel outline just
@@ -60,6 +62,8 @@ int GroupBoxCaptionLeft(int width, int captionWidth, bool rightToLeft);
 // The whole group box off screen: its colour inside and the outline; the caption is drawn
 // over it with an opaque background, which breaks the outline.
 TBitmap ComposeGroupBox(int width, int height, int textHeight, TColor color, TColor borderColor);
+// The same onto the whole canvas.
+void ComposeGroupBoxOn(TBitmap& canvas, int textHeight, TColor color, TColor borderColor);
 
 
 // Flat buttons in the tool bar colours (speed buttons, tool bar buttons). A speed button

@@ -18,6 +18,31 @@ namespace {
 // Which part of an edge's source survives when it is cut down to the piece's size.
 enum class Keep { kAll, kLeft, kRight, kTop, kBottom };
 
+// The rule's rectangles leave some edges without a source row or column: a face of even
+// height shares its middle row with neither half, so the left edge and the centre get rows
+// hh to hh, and a face a pixel or two wide or high puts some sources outside the bitmap.
+// Such a piece would leave its destination showing whatever lay under the face (a band
+// through every button), so it takes the one row or column of the face where its source
+// starts, moved inside the bitmap. A source that has pixels of the face is kept as it is.
+TRect NearestSource(TRect src, int sw, int sh) {
+  if (sw <= 0 || sh <= 0) return src;
+  const TRect inside = Intersect(src, {0, 0, sw, sh});
+  if (!inside.Empty()) return src;
+  if (inside.Width() <= 0) {
+    src.left = std::clamp(src.left, 0, sw - 1);
+    src.right = src.left + 1;
+  } else {
+    src.left = inside.left, src.right = inside.right;
+  }
+  if (inside.Height() <= 0) {
+    src.top = std::clamp(src.top, 0, sh - 1);
+    src.bottom = src.top + 1;
+  } else {
+    src.top = inside.top, src.bottom = inside.bottom;
+  }
+  return src;
+}
+
 }  // namespace
 
 // The rectangles are worked out with the rectangle's top-left corner at (0, 0) and moved
@@ -66,6 +91,7 @@ std::vector<TSkinPiece> NinePartPieces(int sw, int sh, const TRect& rect, bool m
       case Keep::kAll:
         break;
     }
+    src = NearestSource(src, sw, sh);
     if (!src.Empty()) out.push_back({src, place(dst), maskColor});
   };
 

@@ -26,7 +26,9 @@ void DrawPieces(const TBitmap& bitmap, TBitmap& canvas, const std::vector<TSkinP
 
 // The nine-part face: a face of sw x sh split at its middle, corners copied unscaled (masked
 // only when maskCorners), edges and centre stretched and always masked. See the source for
-// the exact rectangles; nothing when rect has no height.
+// the exact rectangles; nothing when rect has no height. An edge whose rectangle holds no
+// pixel of the face (even heights, tiny faces) takes the nearest row or column instead, so
+// that every destination piece is covered.
 std::vector<TSkinPiece> NinePartPieces(int sw, int sh, const TRect& rect, bool maskCorners, TColor maskColor);
 void DrawNinePart(const TBitmap* face, TBitmap& canvas, const TRect& rect, bool maskCorners,
                   TColor maskColor);

@@ -14,4 +14,10 @@ void SaveWindowPictures(const std::filesystem::path& data, const std::filesystem
 void SaveSkinPictures(const std::filesystem::path& skins, const std::filesystem::path& data,
                       const std::filesystem::path& out);
 
+// The main window, the entry editor and the statistics window without a skin, then under
+// each skin package of `skins`: every text and control the plain windows show must be
+// drawn in the skinned ones, the skin's transparent colour never on the screen, no hole
+// in a window's outline, the client sizes kept. Prints each fault; returns their count.
+int CheckSkinnedContent(const std::filesystem::path& skins, const std::filesystem::path& data);
+
 }  // namespace zentavo

@@ -16,12 +16,17 @@
 namespace zentavo {
 
 namespace {
-// A window as it looks once every paint it is owed has run: the skin's overlays and
-// buttons draw as their controls paint.
-TBitmap CapturePainted(HWND window) {
+// Every paint the window is owed: the skin's overlays and buttons draw as their controls
+// paint.
+void PaintAll(HWND window) {
   Application().ProcessMessages();
   ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
   Application().ProcessMessages();
+}
+
+// A window as it looks once every paint it is owed has run.
+TBitmap CapturePainted(HWND window) {
+  PaintAll(window);
   return CaptureWindow(window);
 }
 }  // namespace
@@ -37,22 +42,33 @@ TBitmap ProgramShots::MainWindow() {
   return CapturePainted(windows_.Main().Handle());
 }
 
-TBitmap ProgramShots::Editor() {
+TForm& ProgramShots::ShowEditor() {
   TfrmMain& main = windows_.Main();
   TfrmTemplate& editor = windows_.Editor();
   main.N1_2.Click();
   editor.SetBounds(main.Left() + 60, main.Top() + 80, editor.Width(), editor.Height());
+  PaintAll(editor.Handle());
+  return editor;
+}
+
+TBitmap ProgramShots::Editor() {
+  TForm& editor = ShowEditor();
   TBitmap picture = CapturePainted(editor.Handle());
   editor.Hide();
   return picture;
 }
 
-TBitmap ProgramShots::Statistics(int view) {
+TForm& ProgramShots::ShowStatistics(int view) {
   TfrmReport& report = windows_.Report();
   if (!report.Showing()) windows_.Main().N2_1.Click();
   report.ComboBoxView.SetItemIndex(view);
   report.buttonQuery.Click();
-  return CapturePainted(report.Handle());
+  PaintAll(report.Handle());
+  return report;
+}
+
+TBitmap ProgramShots::Statistics(int view) {
+  return CapturePainted(ShowStatistics(view).Handle());
 }
 
 void ProgramShots::HideStatistics() {

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "framework/Bitmap.h"
+#include "framework/win/Form.h"
 #include "program/win/ProgramWindows.h"
 
 namespace zentavo {
@@ -22,6 +23,9 @@ class ProgramShots {
   TBitmap Editor();
   // The statistics window opened from the menu, in one view (0 bar, 1 line, 2 pie).
   TBitmap Statistics(int view);
+  // The same windows shown and left open, once every paint they are owed has run.
+  TForm& ShowEditor();
+  TForm& ShowStatistics(int view);
   void HideStatistics();
   // Selects the first entry of the list, and only it, with the list focused.
   void SelectFirstEntry();

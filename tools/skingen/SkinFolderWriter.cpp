@@ -18,6 +18,8 @@ namespace {
 constexpr TColor kTrans = kSkinTransparent;
 constexpr TColor kWhite = RGBColor(255, 255, 255);
 constexpr TColor kBlack = RGBColor(0, 0, 0);
+// The pixel at (1, 10) of a thumb by which the engine knows a thumb drawn in three parts.
+constexpr TColor kThumbMark = 0xB23901;
 
 std::string Hex(TColor color) {
   char text[8];
@@ -65,7 +67,9 @@ TBitmap Blank(int width, int height, TColor color = kTrans) {
   return bitmap;
 }
 
-// A title bar piece: the gradient with the frame line along the top edge.
+// A title bar piece: the gradient with the frame line along the top edge. The title's
+// pixels shape the window, so only the window's own outer corners are cut: an end piece
+// rounds its outer corner and leaves the one that meets the next piece square.
 TBitmap TitlePiece(const SkinStyle& s, int width, bool leftEnd, bool rightEnd) {
   TBitmap bitmap = Blank(width, s.titleHeight, s.titleBottom);
   SkinPainter p(bitmap);
@@ -74,8 +78,8 @@ TBitmap TitlePiece(const SkinStyle& s, int width, bool leftEnd, bool rightEnd) {
   p.Fill(0, 0, width, 1, s.frame);
   if (leftEnd) p.Fill(0, 0, 1, s.titleHeight, s.frame);
   if (rightEnd) p.Fill(width - 1, 0, width, s.titleHeight, s.frame);
-  if (leftEnd) p.CutCorners(0, 0, 2 * s.corner + 2, s.titleHeight, s.corner, true, false, kTrans);
-  if (rightEnd) p.CutCorners(width - 2 * s.corner - 2, 0, width, s.titleHeight, s.corner, true, false, kTrans);
+  const int ends = (leftEnd ? SkinPainter::kTopLeft : 0) | (rightEnd ? SkinPainter::kTopRight : 0);
+  p.CutCorners(0, 0, width, s.titleHeight, s.corner, ends, kTrans);
   return bitmap;
 }
 
@@ -164,8 +168,11 @@ TBitmap TitleButtons(const SkinStyle& s, int size) {
 // A strip of frames side by side.
 TBitmap Strip(int frames, int width, int height, TColor background) { return Blank(frames * width, height, background); }
 
+// The face is drawn by the nine-part rule, which splits it at its middle and gives the
+// middle row and column to the edges and the centre. An odd size keeps one of each, so no
+// piece of a button is left without pixels of its own.
 TBitmap PushButton(const SkinStyle& s) {
-  const int w = 24, h = 22;
+  const int w = 23, h = 23;
   TBitmap bitmap = Strip(3, w, h, s.form);
   SkinPainter p(bitmap);
   for (int state = 0; state < 3; ++state) {
@@ -174,9 +181,11 @@ TBitmap PushButton(const SkinStyle& s) {
     if (state == 1) top = MixColor(top, s.accent, 0.15), bottom = MixColor(bottom, s.accent, 0.25);
     if (state == 2) std::swap(top, bottom);
     p.VerticalGradient(x0, 0, x0 + w, h, top, bottom);
-    if (s.glossy && state != 2) p.Gloss(x0, 1, x0 + w, h);
+    // The gloss ends with the top corners (rows 0 to 10), so that the middle rows the
+    // edges and the centre are stretched from all lie below it.
+    if (s.glossy && state != 2) p.Gloss(x0, 1, x0 + w, h - 1);
     p.Frame(x0, 0, x0 + w, h, state == 1 ? s.accent : s.frame);
-    if (s.buttonCorners) p.CutCorners(x0, 0, x0 + w, h, 3, true, true, kTrans);
+    if (s.buttonCorners) p.CutCorners(x0, 0, x0 + w, h, 3, SkinPainter::kAllCorners, kTrans);
   }
   return bitmap;
 }
@@ -193,7 +202,7 @@ TBitmap CheckBoxes(const SkinStyle& s) {
     const TColor ink = disabled ? MixColor(s.accent, s.form, 0.6) : s.accent;
     p.Fill(x0, 0, x0 + n, n, disabled ? s.form : s.control);
     p.Frame(x0, 0, x0 + n, n, border);
-    if (s.checkboxTrans) p.CutCorners(x0, 0, x0 + n, n, 2, true, true, kTrans);
+    if (s.checkboxTrans) p.CutCorners(x0, 0, x0 + n, n, 2, SkinPainter::kAllCorners, kTrans);
     switch (frame % 3) {
       case 0:
         p.Line(x0 + 3, 6, x0 + 5, 8, ink, 2);
@@ -226,6 +235,8 @@ TBitmap RadioButtons(const SkinStyle& s) {
   return bitmap;
 }
 
+// The engine draws progress images as they are, on the form colour, so the rounded caps
+// are cut in the form colour rather than the transparent one.
 TBitmap ProgressPiece(const SkinStyle& s, int width, bool filled, int capSide) {
   const int h = 14;
   TBitmap bitmap = Blank(width, h, s.control);
@@ -240,7 +251,9 @@ TBitmap ProgressPiece(const SkinStyle& s, int width, bool filled, int capSide) {
   p.Fill(0, h - 1, width, h, s.frame);
   if (capSide < 0) p.Fill(0, 0, 1, h, s.frame);
   if (capSide > 0) p.Fill(width - 1, 0, width, h, s.frame);
-  if (capSide != 0) p.CutCorners(capSide < 0 ? 0 : -width, 0, capSide < 0 ? 2 * width : width, h, 2, true, true, kTrans);
+  if (capSide < 0) p.CutCorners(0, 0, width, h, 2, SkinPainter::kTopLeft | SkinPainter::kBottomLeft, s.form);
+  if (capSide > 0)
+    p.CutCorners(0, 0, width, h, 2, SkinPainter::kTopRight | SkinPainter::kBottomRight, s.form);
   return bitmap;
 }
 
@@ -251,7 +264,7 @@ TBitmap TrackChannel(const SkinStyle& s) {
   SkinPainter p(bitmap);
   p.VerticalGradient(0, 0, 40, 6, MixColor(s.frame, kBlack, 0.2), MixColor(s.form, kWhite, 0.3));
   p.Frame(0, 0, 40, 6, s.frame);
-  p.CutCorners(0, 0, 40, 6, 2, true, true, kTrans);
+  p.CutCorners(0, 0, 40, 6, 2, SkinPainter::kAllCorners, kTrans);
   return bitmap;
 }
 
@@ -298,19 +311,23 @@ TBitmap ScrollArrow(const SkinStyle& s, bool up) {
   return bitmap;
 }
 
-// The scroll thumb, 33 rows: caps of 3 rows, fillers and a grip between. The special
-// thumb carries the engine's mark pixel at (1, 10).
-TBitmap ScrollThumb(const SkinStyle& s) {
+// The scroll thumb, 33 rows: caps of 3 rows, fillers and a grip between, on the track
+// colour. The engine replaces the transparent colour of an ordinary thumb by the track
+// colour but draws the special thumb (the one cut in three equal parts) exactly as it is,
+// so neither uses the transparent colour. The special thumb carries the engine's mark
+// pixel at (1, 10), on its outline; the whole outline is drawn in the mark's colour so that
+// the mark is part of it rather than a dot of its own.
+TBitmap ScrollThumb(const SkinStyle& s, TColor track) {
   const int w = 16, h = 33;
-  TBitmap bitmap = Blank(w, h);
+  TBitmap bitmap = Blank(w, h, track);
   SkinPainter p(bitmap);
   const TColor face = MixColor(s.buttonBottom, s.accent, 0.25);
   for (int x = 1; x < w - 1; ++x)
     p.Fill(x, 1, x + 1, h - 1, MixColor(MixColor(face, kWhite, 0.45), face, static_cast<double>(x) / w));
-  p.Frame(1, 0, w - 1, h, s.frame);
-  p.CutCorners(1, 0, w - 1, h, 2, true, true, kTrans);
+  p.Frame(1, 0, w - 1, h, s.specialThumb ? kThumbMark : s.frame);
+  p.CutCorners(1, 0, w - 1, h, 2, SkinPainter::kAllCorners, track);
   for (int y = 13; y <= 19; y += 3) p.Fill(5, y, w - 5, y + 1, MixColor(face, kBlack, 0.4));
-  if (s.specialThumb) p.Pixel(1, 10, 0xB23901);
+  if (s.specialThumb) p.Pixel(1, 10, kThumbMark);
   return bitmap;
 }
 
@@ -328,7 +345,7 @@ TBitmap Tabs(const SkinStyle& s) {
     if (frame == 0) p.Fill(x0 + 1, top + 1, x0 + w - 1, top + 3, s.accent);
     if (s.tabTrans) {
       p.Fill(x0, 0, x0 + w, top, kTrans);
-      p.CutCorners(x0, top, x0 + w, h + 8, 3, true, false, kTrans);
+      p.CutCorners(x0, top, x0 + w, h + 8, 3, SkinPainter::kTopCorners, kTrans);
     }
   }
   return bitmap;
@@ -367,10 +384,9 @@ TBitmap BottomPiece(const SkinStyle& s, int width, int height, bool leftEnd, boo
   p.Fill(0, height - 1, width, height, s.frame);
   if (leftEnd) p.Fill(0, 0, 1, height, s.frame);
   if (rightEnd) p.Fill(width - 1, 0, width, height, s.frame);
-  if (corner > 0) {
-    if (leftEnd) p.CutCorners(0, -height, 2 * corner + 2, height, corner, false, true, kTrans);
-    if (rightEnd) p.CutCorners(width - 2 * corner - 2, -height, width, height, corner, false, true, kTrans);
-  }
+  // Only the window's outer corners, as on the title.
+  const int ends = (leftEnd ? SkinPainter::kBottomLeft : 0) | (rightEnd ? SkinPainter::kBottomRight : 0);
+  p.CutCorners(0, 0, width, height, corner, ends, kTrans);
   return bitmap;
 }
 
@@ -404,7 +420,9 @@ void WriteDefaultSkin(const SkinStyle& s, const fs::path& folder) {
   skin.Color("SKIN2_CONTROLBORDERCOLOR", s.frame);
   skin.Color("SKIN2_CONTROLFONTCOLOR", s.text);
   skin.Color("SKIN2_BUTTONFONTCOLOR", s.text);
-  skin.Color("SKIN2_SCROLLBARCOLOR", s.specialThumb ? RGBColor(0xCB, 0xCB, 0xCB) : MixColor(s.form, kWhite, 0.4));
+  // The three-part thumb is known by this exact track colour.
+  const TColor track = s.specialThumb ? RGBColor(0xCB, 0xCB, 0xCB) : MixColor(s.form, kWhite, 0.4);
+  skin.Color("SKIN2_SCROLLBARCOLOR", track);
   skin.Color("SKIN2_TABCONTROLCOLOR", s.control);
   skin.Color("SKIN2_TABCONTROLBORDERCOLOR", s.frame);
   skin.Color("SKIN2_TABCONTROLACTIVEFONTCOLOR", s.text);
@@ -478,7 +496,7 @@ void WriteDefaultSkin(const SkinStyle& s, const fs::path& folder) {
   skin.Bitmap("SKIN2_TRACKBARSLIDER", Slider(s, false));
   skin.Bitmap("SKIN2_TRACKBARVSLIDER", Slider(s, true));
   skin.Bitmap("SKIN2_SCROLLBARUPBUTTON", ScrollArrow(s, true));
-  skin.Bitmap("SKIN2_SCROLLBAR", ScrollThumb(s));
+  skin.Bitmap("SKIN2_SCROLLBAR", ScrollThumb(s, track));
   skin.Bitmap("SKIN2_SCROLLBARDOWNBUTTON", ScrollArrow(s, false));
   skin.Bitmap("SKIN2_TABCONTROL", Tabs(s));
   skin.Bitmap("SKIN2_TABCONTROLLINE", Band(s, 4, 3, s.accent, MixColor(s.accent, kWhite, 0.4)));

@@ -57,19 +57,15 @@ void SkinPainter::Disc(double cx, double cy, double radius, TColor fill, TColor 
     }
 }
 
-void SkinPainter::CutCorners(int x0, int y0, int x1, int y1, int radius, bool top, bool bottom, TColor color) {
+void SkinPainter::CutCorners(int x0, int y0, int x1, int y1, int radius, int corners, TColor color) {
   if (radius <= 0) return;
   for (int dy = 0; dy < radius; ++dy)
     for (int dx = 0; dx < radius; ++dx) {
       if (std::hypot(radius - dx - 0.5, radius - dy - 0.5) <= radius) continue;
-      if (top) {
-        Pixel(x0 + dx, y0 + dy, color);
-        Pixel(x1 - 1 - dx, y0 + dy, color);
-      }
-      if (bottom) {
-        Pixel(x0 + dx, y1 - 1 - dy, color);
-        Pixel(x1 - 1 - dx, y1 - 1 - dy, color);
-      }
+      if (corners & kTopLeft) Pixel(x0 + dx, y0 + dy, color);
+      if (corners & kTopRight) Pixel(x1 - 1 - dx, y0 + dy, color);
+      if (corners & kBottomLeft) Pixel(x0 + dx, y1 - 1 - dy, color);
+      if (corners & kBottomRight) Pixel(x1 - 1 - dx, y1 - 1 - dy, color);
     }
 }
 

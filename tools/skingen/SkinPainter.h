@@ -17,8 +17,15 @@ class SkinPainter {
   void Line(int x0, int y0, int x1, int y1, TColor color, int width = 1);
   // A filled disc with a one-pixel rim.
   void Disc(double cx, double cy, double radius, TColor fill, TColor rim);
-  // Replaces the pixels outside rounded corners of the rectangle with `color`.
-  void CutCorners(int x0, int y0, int x1, int y1, int radius, bool top, bool bottom, TColor color);
+  // Which corners of a rectangle CutCorners rounds, combined with |.
+  enum Corner { kTopLeft = 1, kTopRight = 2, kBottomLeft = 4, kBottomRight = 8 };
+  static constexpr int kTopCorners = kTopLeft | kTopRight;
+  static constexpr int kBottomCorners = kBottomLeft | kBottomRight;
+  static constexpr int kAllCorners = kTopCorners | kBottomCorners;
+  // Replaces the pixels outside the rounded `corners` of the rectangle with `color`. A piece
+  // that is only one end of a shape names the outer corners alone: a cut inner corner
+  // would be a hole in the middle of the shape.
+  void CutCorners(int x0, int y0, int x1, int y1, int radius, int corners, TColor color);
   // A lighter band over the upper half, for a glossy look.
   void Gloss(int x0, int y0, int x1, int y1);
 

@@ -1,11 +1,15 @@
 // The skin preview program: every control kind the skin engine wraps, under a skin
 // package picked from the Skin menu or named on the command line.
 //   skinview.exe [PACKAGE] [--mdi] [--screenshot FILE] [--check-skinned [FOLDER]]
+//                [--check-content [FOLDER]]
 // PACKAGE: a package file, or a name found by the engine (its skins folder); --mdi shows
 // an MDI main form with two documents instead of the gallery; --screenshot saves the main
 // window as a BMP picture and ends; --check-skinned shows the gallery under every package
 // of FOLDER (default: the skins folder beside the program) in turn, asks each of its controls whether it is skinned, prints
-// the ones that are not and ends with 1 if there were any.
+// the ones that are not and ends with 1 if there were any; --check-content compares the
+// gallery under every package of FOLDER with the gallery without a skin and prints what a
+// skin loses (texts and controls not drawn, the transparent colour on the screen, holes in
+// the outline, another client size), ending with 1 if anything was lost.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -22,6 +26,8 @@
 #include "framework/win/Application.h"
 #include "framework/win/WideText.h"
 #include "framework/win/WindowCapture.h"
+#include "framework/win/WindowContent.h"
+#include "skin/Skin2Define.h"
 #include "skin/ControlClassMap.h"
 #include "skin/win/SkinMessages.h"
 
@@ -35,6 +41,7 @@ struct Options {
   bool mdi = false;
   std::wstring screenshot;
   bool checkSkinned = false;
+  bool checkContent = false;
   std::string checkFolder;
 };
 
@@ -46,8 +53,8 @@ Options ReadOptions() {
     const std::wstring arg = args[i];
     if (arg == L"--mdi") {
       options.mdi = true;
-    } else if (arg == L"--check-skinned") {
-      options.checkSkinned = true;
+    } else if (arg == L"--check-skinned" || arg == L"--check-content") {
+      (arg == L"--check-skinned" ? options.checkSkinned : options.checkContent) = true;
       if (i + 1 < count && std::wstring(args[i + 1]).rfind(L"--", 0) != 0) options.checkFolder = Narrow(args[++i]);
     } else if (arg == L"--screenshot" && i + 1 < count) {
       options.screenshot = args[++i];
@@ -144,6 +151,29 @@ int CheckSkinned(TfrmGallery& gallery, const std::string& folder) {
   return failures == 0 && !packages.empty() ? 0 : 1;
 }
 
+// The gallery without a skin, then under each package: what the skin loses.
+int CheckContent(TfrmGallery& gallery, const std::string& folder) {
+  const std::vector<fs::path> packages = folder.empty() ? SkinPackages() : SkinPackages(folder);
+  Application().ProcessMessages();
+  const TWindowContent plain = CaptureContent(gallery);
+  int faults = 0, failedSkins = 0;
+  for (const fs::path& package : packages) {
+    const std::string skin = Narrow(package.stem().wstring());
+    gallery.suiSkinEngine.SetSkinFile(Narrow(package.wstring()));
+    Application().ProcessMessages();
+    ::RedrawWindow(gallery.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const auto found = CompareContent(plain, CaptureContent(gallery),
+                                      gallery.suiSkinEngine.GetSkinColor(SKIN2_TRANSCOLOR));
+    for (const std::string& fault : found) std::printf("%s, gallery: %s\n", skin.c_str(), fault.c_str());
+    faults += static_cast<int>(found.size());
+    if (!found.empty()) ++failedSkins;
+  }
+  std::printf("check-content: the gallery under %zu skins, %d of them with faults, %d faults\n", packages.size(),
+              failedSkins, faults);
+  std::fflush(stdout);
+  return faults == 0 && !packages.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -183,6 +213,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     if (options.checkSkinned) {
       exitCode = CheckSkinned(static_cast<TfrmGallery&>(*main), options.checkFolder);
+    } else if (options.checkContent) {
+      exitCode = CheckContent(static_cast<TfrmGallery&>(*main), options.checkFolder);
     } else if (!options.screenshot.empty()) {
       CaptureWindow(main->Handle()).SaveToFile(fs::path(options.screenshot));
     } else {

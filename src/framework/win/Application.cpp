@@ -95,7 +95,14 @@ void TApplication::FreeReleasedForms() {
 bool TApplication::DispatchOne(MSG& message) {
   FreeReleasedForms();
   if (message.message == CM_RELEASE) return true;  // its work is done above
-  if (NotifyListeners(message)) return true;
+  // A listener may run a program's handler (a menu short-cut): its error is shown like
+  // any handler's, and the message counts as handled.
+  try {
+    if (NotifyListeners(message)) return true;
+  } catch (...) {
+    HandleException(std::current_exception());
+    return true;
+  }
   // The document windows' own keys (Ctrl+F4, Ctrl+F6) come before the controls' keys.
   if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && mainForm_ && mainForm_->ClientHandle() &&
       TranslateMDISysAccel(mainForm_->ClientHandle(), &message))

@@ -24,7 +24,9 @@ TCheckBoxState StateOf(LRESULT check) {
 
 // ---- TCustomCheckBox ------------------------------------------------------------------
 
+// Check boxes and radio buttons take their parent's colour unless given one.
 TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TWinControl(owner) {
+  parentColor_ = true;
   SetBounds(0, 0, 97, 17);
 }
 
@@ -89,6 +91,7 @@ void TCustomCheckBox::WndProc(TMessage& message) {
 // ---- TRadioButton ---------------------------------------------------------------------
 
 TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
+  parentColor_ = true;
   SetBounds(0, 0, 113, 17);
 }
 

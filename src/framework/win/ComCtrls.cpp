@@ -308,7 +308,27 @@ void TCustomStatusBar::CreateParams(TCreateParams& params) {
 }
 
 void TCustomStatusBar::CreateHandleDone() {
+  pushedColor_ = CLR_INVALID;
+  PushColor();
   PushPanels();
+}
+
+void TCustomStatusBar::ColorChanged() {
+  PushColor();
+  TWinControl::ColorChanged();
+}
+
+void TCustomStatusBar::PushColor() {
+  if (!HandleAllocated()) return;
+  const COLORREF color = ColorToRGB(EffectiveColor());
+  if (color == pushedColor_) return;
+  pushedColor_ = color;
+  SendMessageW(Handle(), SB_SETBKCOLOR, 0, static_cast<LPARAM>(color));
+}
+
+void TCustomStatusBar::WndProc(TMessage& message) {
+  if (message.Msg == WM_PAINT) PushColor();
+  TWinControl::WndProc(message);
 }
 
 void TCustomStatusBar::PushPanels() {

@@ -179,9 +179,15 @@ class TCustomStatusBar : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateHandleDone() override;
+  void ColorChanged() override;
+  void WndProc(TMessage& message) override;
 
  private:
   void PushPanels();
+  // The native bar paints its own background: it is told the effective colour, which
+  // changes with the parent's when the bar takes its parent's colour.
+  void PushColor();
+  COLORREF pushedColor_ = CLR_INVALID;
   bool simplePanel_ = false;
   std::string simpleText_;
   bool sizeGrip_ = true;

@@ -433,6 +433,11 @@ HBRUSH TWinControl::BackgroundBrush() {
   return backgroundBrush_.get();
 }
 
+void TWinControl::PaintChildrenOnto(HDC dc) {
+  staleGraphicAreas_.clear();
+  PaintGraphicChildren(dc);
+}
+
 void TWinControl::PaintGraphicChildren(HDC dc) {
   for (TControl* child : controls_) {
     if (!child->Visible() || dynamic_cast<TWinControl*>(child)) continue;

@@ -181,6 +181,10 @@ class TWinControl : public TControl {
   // Marks an area of a window-less child for erasing with this control's background
   // before the child paints again, and repaints it.
   void InvalidateGraphicArea(const RECT& area);
+  // For a painter that draws this control's whole client picture itself (a skin): the
+  // window-less children in their z-order onto dc, whose origin is the client area's. The
+  // picture covers whatever they left behind, so nothing stale is erased later.
+  void PaintChildrenOnto(HDC dc);
   // Offers a message to every child control in turn (window controls pass it on to
   // theirs) until one answers non-zero; returns that answer.
   LRESULT Broadcast(TMessage& message);

@@ -143,7 +143,8 @@ void TCustomTabControl::WndProc(TMessage& message) {
 
 // ---- TTabSheet ------------------------------------------------------------------------
 
-TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {}
+// A page shows in its page control's colour unless given one.
+TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) { parentColor_ = true; }
 
 void TTabSheet::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);

@@ -598,7 +598,27 @@ void TCoolBar::CreateParams(TCreateParams& params) {
 }
 
 void TCoolBar::CreateHandleDone() {
+  pushedColor_ = CLR_INVALID;
+  PushColor();
   for (int i = 0; i < BandCount(); ++i) InsertNativeBand(i);
+}
+
+void TCoolBar::ColorChanged() {
+  PushColor();
+  TWinControl::ColorChanged();
+}
+
+void TCoolBar::PushColor() {
+  if (!HandleAllocated()) return;
+  const COLORREF color = ColorToRGB(EffectiveColor());
+  if (color == pushedColor_) return;
+  pushedColor_ = color;
+  SendMessageW(Handle(), RB_SETBKCOLOR, 0, static_cast<LPARAM>(color));
+}
+
+void TCoolBar::WndProc(TMessage& message) {
+  if (message.Msg == WM_PAINT || message.Msg == WM_ERASEBKGND) PushColor();
+  TWinControl::WndProc(message);
 }
 
 void TCoolBar::InsertNativeBand(int index) {

@@ -180,8 +180,13 @@ class TCoolBar : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateHandleDone() override;
   void Notification(TComponent* component, TOperation operation) override;
+  void ColorChanged() override;
+  void WndProc(TMessage& message) override;
 
  private:
+  // The native bar paints its own background in the colour it is told: the effective one.
+  void PushColor();
+  COLORREF pushedColor_ = CLR_INVALID;
   struct Band {
     TWinControl* control;
     std::string text;

@@ -118,14 +118,14 @@ void TsuiSkinButton::KeyUp(WPARAM key) {
   clickPending_ = true;
 }
 
+// The click's handler is the program's: its errors go where they would without the skin.
 void TsuiSkinButton::ClickControl() {
-  if (auto* button = dynamic_cast<TButton*>(Control())) button->Click();
+  if (auto* button = dynamic_cast<TButton*>(Control())) CallProgramHandler([button] { button->Click(); });
 }
 
-TBitmap ComposeSkinnedButtonFace(const TsuiSkinEngine& engine, int width, int height, bool hot, bool down,
-                                 bool focused) {
-  TBitmap face;
-  const bool hasFace = engine.GetSkinBitmap(SKIN2_BUTTON, face, ButtonFaceFrame(down, hot), 3);
+namespace {
+TButtonFaceOptions SkinnedButtonFaceOptions(const TsuiSkinEngine& engine, int width, int height, bool down,
+                                            bool focused) {
   TButtonFaceOptions options;
   options.width = width;
   options.height = height;
@@ -134,17 +134,30 @@ TBitmap ComposeSkinnedButtonFace(const TsuiSkinEngine& engine, int width, int he
   options.maskColor = engine.GetSkinColor(SKIN2_TRANSCOLOR);
   options.focused = focused;
   options.down = down;
-  return ComposeButtonFace(hasFace ? &face : nullptr, options);
+  return options;
+}
+}  // namespace
+
+TBitmap ComposeSkinnedButtonFace(const TsuiSkinEngine& engine, int width, int height, bool hot, bool down,
+                                 bool focused) {
+  TBitmap canvas(std::max(width, 0), std::max(height, 0));
+  ComposeSkinnedButtonFaceOn(canvas, engine, hot, down, focused);
+  return canvas;
 }
 
-void TsuiSkinButton::Paint() {
+void ComposeSkinnedButtonFaceOn(TBitmap& canvas, const TsuiSkinEngine& engine, bool hot, bool down, bool focused) {
+  TBitmap face;
+  const bool hasFace = engine.GetSkinBitmap(SKIN2_BUTTON, face, ButtonFaceFrame(down, hot), 3);
+  ComposeButtonFaceOn(canvas, hasFace ? &face : nullptr,
+                      SkinnedButtonFaceOptions(engine, canvas.Width(), canvas.Height(), down, focused));
+}
+
+void TsuiSkinButton::Compose(TPaintSurface& surface) {
   TControl* control = Control();
-  HWND window = GetHandle();
-  if (!control || !window) return;
-  const TBitmap picture =
-      ComposeSkinnedButtonFace(Engine(), control->Width(), control->Height(), Hot(), Down(), ShowsFocus());
+  if (!control) return;
+  ComposeSkinnedButtonFaceOn(surface.Pixels(), Engine(), Hot(), Down(), ShowsFocus());
   control->Font.Color = Engine().GetSkinColor(SKIN2_BUTTONFONTCOLOR);
-  DrawFaceWide(picture, Widen(control->Caption()), GetControlRect(), &control->Font);
+  DrawCaption(surface.Dc(), Widen(control->Caption()), GetControlRect(), &control->Font);
 }
 
 // ---- Check boxes and radio buttons ----------------------------------------------------------
@@ -223,44 +236,33 @@ bool TsuiSkinRadioButton::Glyph(TBitmap& glyph, TColor& mask) const {
 
 bool TsuiSkinGroupBox::BeforeMessage(TMessage& message) { return !TakeOverPainting(message); }
 
-void TsuiSkinGroupBox::Paint() {
+// The labels and other window-less controls inside the box are painted onto this picture
+// after it, so the box's colour never covers them.
+void TsuiSkinGroupBox::Compose(TPaintSurface& surface) {
   TControl* control = Control();
   HWND window = GetHandle();
   if (!control || !window) return;
-  WindowDc dc(window);
-  if (!dc.get()) return;
-  DcStateGuard state(dc.get());
-  // The controls inside the box paint themselves.
-  for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    if (!::IsWindowVisible(child)) continue;
-    RECT r;
-    ::GetWindowRect(child, &r);
-    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    ::ExcludeClipRect(dc.get(), r.left, r.top, r.right, r.bottom);
-  }
-  ::SelectObject(dc.get(), control->Font.Handle());
+  HDC dc = surface.Dc();
+  DcStateGuard state(dc);
+  ::SelectObject(dc, control->Font.Handle());
   SIZE zero{};
-  ::GetTextExtentPoint32W(dc.get(), L"0", 1, &zero);
-  const int width = control->Width(), height = control->Height();
+  ::GetTextExtentPoint32W(dc, L"0", 1, &zero);
   const COLORREF color = ColorToRGB(control->EffectiveColor());
-  const TBitmap picture =
-      ComposeGroupBox(width, height, zero.cy, color, Engine().GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
-  DrawBitmap(dc.get(), 0, 0, picture);
+  ComposeGroupBoxOn(surface.Pixels(), zero.cy, color, Engine().GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
 
   const std::wstring caption = Widen(control->Caption());
   if (caption.empty()) return;
   const bool rightToLeft = ReadsRightToLeft(window);
   const UINT reading = rightToLeft ? DT_RTLREADING : 0;
   RECT measured{0, 0, 0, zero.cy};
-  ::DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &measured,
-              DT_CALCRECT | DT_SINGLELINE | reading);
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured, DT_CALCRECT | DT_SINGLELINE | reading);
   const int captionWidth = measured.right - measured.left;
-  const int left = GroupBoxCaptionLeft(width, captionWidth, rightToLeft);
+  const int left = GroupBoxCaptionLeft(surface.Width(), captionWidth, rightToLeft);
   RECT rect{left, 0, left + captionWidth, measured.bottom - measured.top};
-  ::SetBkMode(dc.get(), OPAQUE);
-  ::SetBkColor(dc.get(), color);
-  ::SetTextColor(dc.get(), Engine().GetSkinColor(SKIN2_CONTROLFONTCOLOR));
-  ::DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &rect, DT_SINGLELINE | reading);
+  ::SetBkMode(dc, OPAQUE);
+  ::SetBkColor(dc, color);
+  ::SetTextColor(dc, Engine().GetSkinColor(SKIN2_CONTROLFONTCOLOR));
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_SINGLELINE | reading);
 }
 
 // ---- Label ------------------------------------------------------------------------------

@@ -14,6 +14,7 @@ class TsuiSkinEngine;
 // caption is drawn over it.
 TBitmap ComposeSkinnedButtonFace(const TsuiSkinEngine& engine, int width, int height, bool hot, bool down,
                                  bool focused);
+void ComposeSkinnedButtonFaceOn(TBitmap& canvas, const TsuiSkinEngine& engine, bool hot, bool down, bool focused);
 
 // The button-like and caption-like framework controls. Each composes its look off screen
 // from the skin and puts it on the control in one copy; only captions are drawn as text.
@@ -31,11 +32,14 @@ class TsuiSkinButton : public TsuiSkinControlVCL {
 
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
-  void Paint() override;
   void MouseDown() override;
   void MouseUp() override;
   void KeyUp(WPARAM key) override;
   void Initialize() override { pressedByMouse_ = false; }
+
+ protected:
+  bool Composes() const override { return true; }
+  void Compose(TPaintSurface& surface) override;
 
  private:
   void ClickControl();
@@ -91,7 +95,10 @@ class TsuiSkinGroupBox : public TsuiSkinControlVCL {
   TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinGroupBox; }
   bool WantsParentColor() const override { return true; }
   bool BeforeMessage(TMessage& message) override;
-  void Paint() override;
+
+ protected:
+  bool Composes() const override { return true; }
+  void Compose(TPaintSurface& surface) override;
 };
 
 // Panels take the form's colour through ParentColor and paint themselves.

@@ -46,6 +46,8 @@ void TsuiSkinControl::AfterMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
     case WM_ERASEBKGND:
+      if (!Composes()) Repaint();  // a composing wrapper has painted in the message itself
+      break;
     case WM_SETTEXT:
     case WM_ENABLE:
     case SM_REPAINT:
@@ -96,7 +98,15 @@ void TsuiSkinControl::SetState(unsigned flags, bool on) {
 }
 
 void TsuiSkinControl::Repaint() {
-  if (engine_.IsSkinning()) Paint();
+  if (!engine_.IsSkinning()) return;
+  if (!Composes()) {
+    Paint();
+    return;
+  }
+  if (HWND window = GetHandle()) {
+    ::InvalidateRect(window, nullptr, FALSE);
+    ::UpdateWindow(window);
+  }
 }
 
 bool TsuiSkinControl::ShowsFocus() const {
@@ -115,14 +125,43 @@ bool TsuiSkinControl::TakeOverPainting(TMessage& message) {
     message.Result = 1;
     return true;
   }
+  if (message.Msg == WM_PRINTCLIENT && Composes()) {
+    RECT client{};
+    if (HWND window = GetHandle()) ::GetClientRect(window, &client);
+    PaintComposed(reinterpret_cast<HDC>(message.WParam), client);
+    message.Result = 0;
+    return true;
+  }
   if (message.Msg != WM_PAINT) return false;
   if (HWND window = GetHandle()) {
-    PAINTSTRUCT paint;
-    ::BeginPaint(window, &paint);
-    ::EndPaint(window, &paint);
+    PaintDc paint(window);
+    if (Composes() && engine_.IsSkinning()) PaintComposed(paint.get(), paint.Area());
   }
   message.Result = 0;
   return true;
+}
+
+void TsuiSkinControl::PaintComposed(HDC target, const RECT& area) {
+  HWND window = GetHandle();
+  if (!window || !target) return;
+  RECT client{};
+  ::GetClientRect(window, &client);
+  surface_.Prepare(client.right, client.bottom);
+  Compose(surface_);
+  {
+    DcStateGuard state(surface_.Dc());
+    PaintWindowlessChildren(surface_.Dc());
+  }
+  DcStateGuard state(target);
+  // The windowed children paint themselves.
+  for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (!::IsWindowVisible(child)) continue;
+    RECT r;
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    ::ExcludeClipRect(target, r.left, r.top, r.right, r.bottom);
+  }
+  surface_.Present(target, area);
 }
 
 bool TsuiSkinControl::HoldBackPress(TMessage& message) {
@@ -159,15 +198,21 @@ void TsuiSkinControl::DrawFaceText(const TBitmap& face, const wchar_t* caption, 
              area.left, area.top, SRCCOPY);
   }
   if (length == 0) return;
-  DcStateGuard state(dc.get());
-  ::SetBkMode(dc.get(), TRANSPARENT);
+  DrawCaption(dc.get(), std::wstring(caption, static_cast<size_t>(length)), textRect, font);
+}
+
+void TsuiSkinControl::DrawCaption(HDC dc, const std::wstring& caption, RECT textRect, const TFont* font) const {
+  if (caption.empty()) return;
+  DcStateGuard state(dc);
+  ::SetBkMode(dc, TRANSPARENT);
   if (font) {
-    ::SelectObject(dc.get(), font->Handle());
-    ::SetTextColor(dc.get(), ColorToRGB(font->Color));
+    ::SelectObject(dc, font->Handle());
+    ::SetTextColor(dc, ColorToRGB(font->Color));
   }
-  if (!GetEnabled()) ::SetTextColor(dc.get(), kDisabledText);
+  if (!GetEnabled()) ::SetTextColor(dc, kDisabledText);
   if (Down()) ::OffsetRect(&textRect, 1, 1);
-  ::DrawTextW(dc.get(), caption, length, &textRect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect,
+              DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
 void TsuiSkinControl::DrawGraphicAt(const TBitmap& graphic, POINT at) {

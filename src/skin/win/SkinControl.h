@@ -1,13 +1,16 @@
 #pragma once
 #include <windows.h>
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "framework/win/Message.h"
+#include "framework/win/PaintSurface.h"
 #include "skin/WrapperKind.h"
+#include "skin/win/SkinGuard.h"
 
 namespace zentavo {
 
@@ -24,6 +27,23 @@ struct TSkinControlLink {
   TsuiSkinControl* wrapper = nullptr;
   int depth = 0;  // messages of the control being handled right now, nested ones included
 };
+
+// An error of a program's own handler that a wrapper called (a button's click). It passes
+// the wrapper's guard and reaches the caller, as it would without the wrapper: the
+// engine's guard is for the engine's own work.
+struct THandlerError {
+  std::exception_ptr error;
+};
+
+// Runs a program's handler from inside a wrapper.
+template <class F>
+void CallProgramHandler(F&& handler) {
+  try {
+    handler();
+  } catch (...) {
+    throw THandlerError{std::current_exception()};
+  }
+}
 
 // A control wrapper: it sees every message of one control of a skinned window and paints
 // the control from the skin. The window's frame wrapper owns its control wrappers; the
@@ -82,15 +102,31 @@ class TsuiSkinControl {
   void DrawFace(const TBitmap& face, const std::string& caption, RECT textRect, const TFont* font);
   void DrawFaceWide(const TBitmap& face, const std::wstring& caption, RECT textRect, const TFont* font);
   void DrawGraphicAt(const TBitmap& graphic, POINT at);
+  // The caption centred in textRect on dc, as DrawFace draws it.
+  void DrawCaption(HDC dc, const std::wstring& caption, RECT textRect, const TFont* font) const;
+
+  // The control's client picture as the wrapper composes it, into target (a paint's or a
+  // print's context) over `area`, in one copy; the windowed children are left out.
+  void PaintComposed(HDC target, const RECT& area);
 
  protected:
   void SetState(unsigned flags, bool on);
-  // Paint when the engine is skinning.
+  // Paint when the engine is skinning. A wrapper that composes its control's picture asks
+  // for a paint (the window is invalidated and updated); the others paint at once.
   void Repaint();
-  // For controls the wrapper draws whole: WM_PAINT only validates the window (the base
-  // AfterMessage paints after it) and WM_ERASEBKGND erases nothing. True for those two
-  // messages, which the control then never sees.
+  // For controls the wrapper draws whole: WM_ERASEBKGND erases nothing; WM_PAINT and
+  // WM_PRINTCLIENT put the composed picture on the paint's context, or for a wrapper that
+  // does not compose, WM_PAINT only validates the window (the base AfterMessage paints
+  // after it). True for those messages, which the control then never sees.
   bool TakeOverPainting(TMessage& message);
+  // Wrappers that draw the whole client area of their control in Compose.
+  virtual bool Composes() const { return false; }
+  // The control's client picture for its state, into the surface, which has the client
+  // area's size. GDI drawing on surface.Dc() after pixel writes needs no flush; pixel
+  // writes after GDI drawing come after surface.Flush().
+  virtual void Compose(TPaintSurface& /*surface*/) {}
+  // The control's window-less children onto its composed picture, in their z-order.
+  virtual void PaintWindowlessChildren(HDC /*dc*/) {}
   // For push buttons, which decide themselves when they are clicked: a left-button press
   // or double click shows the pressed face and is kept from the control (true).
   bool HoldBackPress(TMessage& message);
@@ -120,6 +156,7 @@ class TsuiSkinControl {
 
   TsuiSkinWindow& window_;
   TsuiSkinEngine& engine_;
+  TPaintSurface surface_;
   std::shared_ptr<TSkinControlLink> link_ = std::make_shared<TSkinControlLink>();
   unsigned state_ = 0;
   bool losingFocus_ = false;
@@ -141,6 +178,7 @@ void TsuiSkinControl::Route(std::shared_ptr<TSkinControlLink> link, TMessage& me
   try {
     passesOn = !wrapper || wrapper->PassesOn();
   } catch (...) {
+    CountSwallowedError();
   }
   if (passesOn) {
     callSaved(message);
@@ -149,14 +187,20 @@ void TsuiSkinControl::Route(std::shared_ptr<TSkinControlLink> link, TMessage& me
   bool runSaved = true;
   try {
     runSaved = wrapper->BeforeMessage(message);
+  } catch (const THandlerError& failure) {
+    std::rethrow_exception(failure.error);
   } catch (...) {
+    CountSwallowedError();
   }
   if (runSaved) callSaved(message);
   wrapper = link->wrapper;
   if (!wrapper || wrapper->Detached()) return;
   try {
     wrapper->AfterMessage(message);
+  } catch (const THandlerError& failure) {
+    std::rethrow_exception(failure.error);
   } catch (...) {
+    CountSwallowedError();
   }
 }
 

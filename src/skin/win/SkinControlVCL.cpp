@@ -79,6 +79,10 @@ HWND TsuiSkinControlVCL::GetHandle() const {
   return windowed && windowed->HandleAllocated() ? windowed->Handle() : nullptr;
 }
 
+void TsuiSkinControlVCL::PaintWindowlessChildren(HDC dc) {
+  if (auto* windowed = dynamic_cast<TWinControl*>(Control())) windowed->PaintChildrenOnto(dc);
+}
+
 bool TsuiSkinControlVCL::GetEnabled() const {
   const TControl* control = Control();
   return control && control->Enabled();

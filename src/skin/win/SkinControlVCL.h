@@ -37,6 +37,7 @@ class TsuiSkinControlVCL : public TsuiSkinControl {
  protected:
   bool PassesOn() const override;
   void ReleaseControl() override;
+  void PaintWindowlessChildren(HDC dc) override;
 
  private:
   class TProcedure;

@@ -9,6 +9,7 @@
 #include "framework/win/Canvas.h"
 #include "framework/win/Font.h"
 #include "framework/win/Handles.h"
+#include "framework/win/WideText.h"
 #include "skin/ButtonLooks.h"
 #include "skin/DropDownLooks.h"
 #include "skin/Skin2Define.h"
@@ -142,12 +143,11 @@ void TsuiSkinWndButton::TimerTick() {
   }
 }
 
-void TsuiSkinWndButton::Paint() {
-  if (!Handle()) return;
-  const TBitmap picture = ComposeSkinnedButtonFace(Engine(), WindowWidth(), WindowHeight(), Hot(), Down(), ShowsFocus());
+void TsuiSkinWndButton::Compose(TPaintSurface& surface) {
+  ComposeSkinnedButtonFaceOn(surface.Pixels(), Engine(), Hot(), Down(), ShowsFocus());
   TFont font = MenuFont();
   font.Color = Engine().GetSkinColor(SKIN2_BUTTONFONTCOLOR);
-  DrawFace(picture, WindowText(), GetControlRect(), &font);
+  DrawCaption(surface.Dc(), Widen(WindowText()), GetControlRect(), &font);
 }
 
 // ---- Check boxes and radio buttons ---------------------------------------------------------

@@ -26,13 +26,16 @@ class TsuiSkinWndButton : public TsuiSkinControlWnd {
 
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
-  void Paint() override;
   void MouseDown() override;
   void MouseUp() override;
   void KeyUp(WPARAM key) override;
   void Initialize() override;
   void Detach() override;
   void TimerTick();
+
+ protected:
+  bool Composes() const override { return true; }
+  void Compose(TPaintSurface& surface) override;
 
  private:
   void Click();

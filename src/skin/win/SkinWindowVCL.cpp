@@ -146,7 +146,14 @@ void TsuiSkinWindowVCL::DetachControls() {
 }
 
 void TsuiSkinWindowVCL::CaptureMetrics() {
-  savedClientWidth_ = form_.ClientWidth();
+  // The width the client has inside the system's frame: a form wrapped as it is made may
+  // already be measured inside the skin's borders here, while its window keeps the size
+  // the system's frame gave it.
+  HWND window = WindowHandle();
+  RECT frame{0, 0, 0, 0};
+  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
+  savedClientWidth_ = form_.Width() - (frame.right - frame.left);
   savedClientHeight_ = form_.ClientHeight();
   menus_->CaptureMainMenu();
   nativeCaptionHeight_ = FormNativeCaptionHeight(form_.Height(), form_.ClientHeight(),

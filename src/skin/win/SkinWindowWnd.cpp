@@ -103,6 +103,16 @@ void TsuiSkinWindowWnd::ApplyFrameState() {
   RecomputeFrame();
 }
 
+void TsuiSkinWindowWnd::ShrinkBack() {
+  if (!grown_) return;
+  grown_ = false;
+  HWND window = WindowHandle();
+  RECT r{};
+  GetWindowRect(window, &r);
+  SetWindowPos(window, nullptr, 0, 0, r.right - r.left - grownWidth_, r.bottom - r.top - grownHeight_,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}
+
 bool TsuiSkinWindowWnd::BeforeDefault(TMessage& message) {
   switch (message.Msg) {
     case WM_ERASEBKGND:
@@ -113,6 +123,9 @@ bool TsuiSkinWindowWnd::BeforeDefault(TMessage& message) {
       return true;
     case WM_DESTROY:
       // The dialog still hears of its end; the frame lets go once the message is done.
+      // A dialog may keep its size at its end for the next time it opens: it keeps its
+      // own size, not the one grown by the skin's frame.
+      ShrinkBack();
       WindowDestroyed();
       return true;
     case WM_SYSCOMMAND:

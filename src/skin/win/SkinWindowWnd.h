@@ -31,6 +31,8 @@ class TsuiSkinWindowWnd : public TsuiSkinFrameWindow {
   bool WindowAlive() const;
   void WindowDestroyed();
   void HookInnerDialog();
+  // Gives the window back the size it had before the skin grew it.
+  void ShrinkBack();
   // Answers the colour messages of the inner dialog with the skin's form brush.
   void InnerDialogProc(WindowSubclass& token, TMessage& message);
 

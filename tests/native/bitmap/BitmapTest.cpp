@@ -161,5 +161,41 @@ TEST(BitmapDecode, SavedImagesReadBackAndShareTheDibLayout) {
   EXPECT_EQ(fixed.TransparentColor(), kRed);
 }
 
+// A view draws into memory it does not own (a window's picture); copies of it are
+// independent bitmaps, and resizing it gives it pixels of its own.
+TEST(BitmapView, DrawsIntoTheGivenRowsAndCopiesOwnTheirPixels) {
+  // 5 pixels: 15 bytes, padded to 16 per row.
+  std::vector<std::uint8_t> rows(16 * 3, 0xEE);
+  TBitmap view = TBitmap::Over(rows.data(), 5, 3);
+  ASSERT_FALSE(view.OwnsPixels());
+  EXPECT_EQ(view.RowStride(), 16u);
+  EXPECT_EQ(view.Pixel(4, 2), 0xEEEEEE);
+  view.SetPixel(1, 2, 0x123456);  // 0xBBGGRR, stored blue, green, red
+  EXPECT_EQ(rows[2 * 16 + 3], 0x12);
+  EXPECT_EQ(rows[2 * 16 + 5], 0x56);
+  EXPECT_EQ(rows[15], 0xEE);  // the row padding stays as it was
+
+  TBitmap copy = view;
+  EXPECT_TRUE(copy.OwnsPixels());
+  copy.SetPixel(1, 2, 0xABCDEF);
+  EXPECT_EQ(view.Pixel(1, 2), 0x123456);
+  EXPECT_EQ(copy.Pixel(1, 2), 0xABCDEF);
+  TBitmap assigned(2, 2);
+  assigned = view;
+  EXPECT_EQ(assigned.Width(), 5);
+  EXPECT_EQ(assigned.Pixel(1, 2), 0x123456);
+  EXPECT_TRUE(assigned.OwnsPixels());
+
+  TBitmap moved = std::move(view);  // still a view of the same rows
+  moved.SetPixel(0, 0, 0x010203);
+  EXPECT_EQ(rows[0], 0x01);
+
+  moved.SetSize(2, 2);
+  EXPECT_TRUE(moved.OwnsPixels());
+  moved.SetPixel(0, 0, 0xFFFFFF);
+  EXPECT_EQ(rows[0], 0x01);
+  EXPECT_TRUE(TBitmap::Over(nullptr, 4, 4).Empty());
+}
+
 }  // namespace
 }  // namespace zentavo

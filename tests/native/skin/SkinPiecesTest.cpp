@@ -78,10 +78,51 @@ TEST(NinePart, SmallAndEvenFacesStayInsideTheirBitmaps) {
     TBitmap canvas = test::Filled(40, 12, clWhite);
     DrawNinePart(&face, canvas, {0, 0, 40, 12}, false, kMask);  // must not read outside the face
   }
-  const std::vector<TSkinPiece> even = NinePartPieces(20, 20, {0, 0, 40, 12}, true, kMask);
-  // The 20-row face's left edge has no source row (rows 10 to 9): nothing covers its place.
-  for (const TSkinPiece& p : even) EXPECT_NE(p.dest, (TRect{0, 6, 10, 7}));
-  EXPECT_EQ(even.size(), 7u);  // left edge and centre left out
+}
+
+TEST(NinePart, EdgesOfAnEvenFaceWithoutASourceRowTakeTheRowAtTheirTop) {
+  // A 24 x 22 face (the default skins' old button): the rule gives the left edge and the
+  // centre rows 11 to 10, no row at all.
+  const std::vector<TSkinPiece> pieces = NinePartPieces(24, 22, {0, 0, 60, 30}, true, kMask);
+  ASSERT_EQ(pieces.size(), 9u);
+  EXPECT_EQ(pieces[2].source, (TRect{0, 11, 12, 12}));  // left edge
+  EXPECT_EQ(pieces[2].dest, (TRect{0, 11, 12, 20}));
+  EXPECT_EQ(pieces[7].source, (TRect{12, 11, 13, 12}));  // centre
+  EXPECT_EQ(pieces[7].dest, (TRect{12, 11, 49, 19}));
+  // The other pieces keep the rule's own rows: the right edge rows 11 and 12.
+  EXPECT_EQ(pieces[5].source, (TRect{13, 11, 24, 13}));
+
+  // A one-row face puts the right edge's rows below the bitmap; it takes the last row.
+  const std::vector<TSkinPiece> flat = NinePartPieces(9, 1, {0, 0, 30, 10}, true, kMask);
+  for (const TSkinPiece& p : flat) {
+    EXPECT_GE(p.source.top, 0);
+    EXPECT_LE(p.source.bottom, 1);
+  }
+
+  const TBitmap face = Coded(24, 22);
+  TBitmap canvas = test::Filled(60, 30, clWhite);
+  DrawNinePart(&face, canvas, {0, 0, 60, 30}, false, kMask);
+  EXPECT_EQ(canvas.Pixel(0, 15), Code(0, 11));  // the left border runs through
+  EXPECT_EQ(canvas.Pixel(30, 15), Code(12, 11));
+}
+
+// No part of the rectangle keeps what lay under the face, whatever the parity of the face
+// and of the rectangle, down to faces of one pixel.
+TEST(NinePart, FacesOfEverySizeCoverTheWholeRectangle) {
+  const std::pair<int, int> faces[] = {{24, 22}, {24, 21}, {23, 22}, {21, 21}, {20, 20}, {25, 24},
+                                       {2, 2},   {3, 4},   {5, 1},   {1, 5},   {1, 1}};
+  const TRect rects[] = {{0, 0, 75, 23}, {0, 0, 75, 24}, {0, 0, 60, 30}, {0, 0, 100, 21}, {0, 0, 9, 8}};
+  for (const auto& [w, h] : faces) {
+    const TBitmap face = Coded(w, h);  // no pixel of it is white
+    for (const TRect& rect : rects) {
+      TBitmap canvas = test::Filled(rect.right, rect.bottom, clWhite);
+      DrawNinePart(&face, canvas, rect, true, kMask);
+      int uncovered = 0;
+      for (int y = 0; y < rect.bottom; ++y)
+        for (int x = 0; x < rect.right; ++x) uncovered += canvas.Pixel(x, y) == clWhite;
+      EXPECT_EQ(uncovered, 0) << w << "x" << h << " face into " << rect.right << "x" << rect.bottom;
+    }
+  }
 }
 
 TEST(HorzThreePart, NarrowRectangleGetsTheCutLeftPart) {

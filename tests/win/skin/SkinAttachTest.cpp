@@ -192,8 +192,8 @@ TEST_F(AttachTest, EachControlGetsTheWrapperOfItsClassInOwnershipOrder) {
       {&form->Add<TTreeView>(), K::TsuiSkinScrollWinControl, false},
       {&form->Add<TScrollBox>(), K::TsuiSkinScrollWinControl, false},
       {&form->Add<TButton>(), K::TsuiSkinButton, false},
-      {&form->Add<TCheckBox>(), K::TsuiSkinCheckBox, false},
-      {&form->Add<TRadioButton>(), K::TsuiSkinRadioButton, false},
+      {&form->Add<TCheckBox>(), K::TsuiSkinCheckBox, true},
+      {&form->Add<TRadioButton>(), K::TsuiSkinRadioButton, true},
       {&form->Add<TComboBox>(), K::TsuiSkinComboBox, false},
       {&form->Add<TComboBoxEx>(), K::TsuiSkinComboBoxEx, false},
       {&form->Add<TScrollBar>(), K::TsuiSkinScrollBar, false},
@@ -220,7 +220,11 @@ TEST_F(AttachTest, EachControlGetsTheWrapperOfItsClassInOwnershipOrder) {
       {&form->Add<TsuiSkinInternalScrollBar>(), std::nullopt, false},
       {&form->Add<TsuiSkinInternalComboButton>(), std::nullopt, false},
   };
-  for (const Case& c : cases) ASSERT_FALSE(c.control->ParentColor()) << c.control->ClassName();
+  // Check boxes and radio buttons take their parent's colour of their own accord; the
+  // others only when their wrapper asks for it.
+  for (const Case& c : cases)
+    ASSERT_EQ(c.control->ParentColor(), c.control->Is<TCheckBox>() || c.control->Is<TRadioButton>())
+        << c.control->ClassName();
 
   AttachFormControls(*frame, *form);
 

@@ -3,15 +3,21 @@
 // group box outline, and the colours the family takes and gives back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "framework/win/Application.h"
 #include "framework/win/Buttons.h"
 #include "framework/win/CheckBox.h"
+#include "framework/win/Handles.h"
+#include "framework/win/PaintSurface.h"
 #include "framework/win/StdCtrls.h"
 #include "framework/win/WindowCapture.h"
 #include "skin/ButtonLooks.h"
 #include "skin/Skin2Define.h"
 #include "skin/SkinBlit.h"
 #include "skin/win/SkinButtons.h"
+#include "skin/win/SkinGuard.h"
 #include "skin/win/SkinMessages.h"
 #include "win/skin/SkinTestSupport.h"
 
@@ -39,10 +45,16 @@ class TfrmButtons : public TForm {
     glyph.SetPixel(0, 15, 0xFF00FF);  // the transparent colour
     speed.SetGlyph(glyph);
     other.SetBounds(10, 200, 90, 26);
+    failing.SetBounds(110, 200, 90, 26);
+    failing.SetCaption("Fail");
+    failing.OnClick = [](TComponent*) { throw std::runtime_error("The amount is not a number"); };
     for (TControl* c : std::initializer_list<TControl*>{&button, &checkBox, &radio, &group, &bareGroup, &label,
-                                                        &speed, &other})
+                                                        &speed, &other, &failing})
       c->SetParent(this);
     group.SetCaption("Period");
+    inGroup.SetParent(&group);
+    inGroup.SetBounds(12, 30, 40, 16);
+    inGroup.SetCaption("From:");
     FormCreated();
   }
   TButton& button = Make<TButton>();
@@ -53,8 +65,39 @@ class TfrmButtons : public TForm {
   TLabel& label = Make<TLabel>();
   TSpeedButton& speed = Make<TSpeedButton>();
   TButton& other = Make<TButton>();
+  TButton& failing = Make<TButton>();
+  TLabel& inGroup = Make<TLabel>();
   int clicks = 0;
 };
+
+// Pixels of `shown` inside `area` that are not `background`: what was drawn there.
+int InkIn(const TBitmap& shown, const RECT& area, TColor background) {
+  int ink = 0;
+  for (int y = std::max<LONG>(area.top, 0); y < std::min<LONG>(area.bottom, shown.Height()); ++y)
+    for (int x = std::max<LONG>(area.left, 0); x < std::min<LONG>(area.right, shown.Width()); ++x)
+      if (shown.Pixel(x, y) != background) ++ink;
+  return ink;
+}
+
+// The client area as the window paints it into a context of ours when asked to print.
+TBitmap PrintedClient(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  TBitmap picture(client.right, client.bottom);
+  WindowDc screen(nullptr);
+  MemoryDcHandle memory(CreateCompatibleDC(screen.get()));
+  BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  {
+    DcStateGuard guard(memory.get());
+    SelectObject(memory.get(), bitmap.get());
+    PatBlt(memory.get(), 0, 0, client.right, client.bottom, BLACKNESS);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
+  }
+  BITMAPINFOHEADER info{sizeof(info), client.right, -client.bottom, 1, 24, BI_RGB};
+  GetDIBits(memory.get(), bitmap.get(), 0, client.bottom, picture.ScanLine(0), reinterpret_cast<BITMAPINFO*>(&info),
+            DIB_RGB_COLORS);
+  return picture;
+}
 
 class SkinButtonsTest : public SkinnedFormTest<TfrmButtons> {
  protected:
@@ -281,6 +324,77 @@ TEST_F(SkinButtonsTest, EveryControlOfTheFamilyAnswersThatItIsSkinned) {
   for (TWinControl* c : std::initializer_list<TWinControl*>{&form->button, &form->checkBox, &form->radio,
                                                             &form->group, &form->other})
     EXPECT_EQ(SendMessageW(c->Handle(), SM_ISSKINNED, 0, 0), 1) << c->ClassName();
+}
+
+TEST_F(SkinButtonsTest, ALabelInsideAGroupBoxIsDrawnOverTheBoxAndAgainWhenItsTextChanges) {
+  TGroupBox& group = form->group;
+  TLabel& label = form->inGroup;
+  const TColor box = group.EffectiveColor();
+  EXPECT_GT(InkIn(CaptureWindow(group.Handle()), label.BoundsRect(), box), 10);
+
+  // The label grows with its text; the new part is drawn on the next paint of the box.
+  const RECT before = label.BoundsRect();
+  label.SetCaption("From: the first of the month");
+  Settle();
+  const RECT after = label.BoundsRect();
+  ASSERT_GT(after.right, before.right + 20);
+  const TBitmap shown = CaptureWindow(group.Handle());
+  EXPECT_GT(InkIn(shown, RECT{before.right + 2, after.top, after.right, after.bottom}, box), 10);
+  // Nothing but the box outside the label, the caption and the outline.
+  EXPECT_EQ(InkIn(shown, RECT{after.left, after.bottom + 2, after.right, group.Height() - 3}, box), 0);
+}
+
+TEST_F(SkinButtonsTest, AComposedControlPaintsInOneCopyFromAKeptPictureAndPrintsItsSkinnedLook) {
+  TButton& b = form->button;
+  RedrawWindow(b.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const long sections = TPaintSurface::SectionsMade(), presents = TPaintSurface::Presents();
+  for (int i = 0; i < 5; ++i) RedrawWindow(b.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(TPaintSurface::Presents() - presents, 5);
+  EXPECT_EQ(TPaintSurface::SectionsMade() - sections, 0);
+  // A new size makes one new picture.
+  b.SetBounds(b.Left(), b.Top(), b.Width() + 10, b.Height());
+  RedrawWindow(b.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(TPaintSurface::SectionsMade() - sections, 1);
+  // Printed: the face the screen shows, caption and all.
+  EXPECT_EQ(CountDiffering(CaptureWindow(b.Handle()), PrintedClient(b.Handle())), 0);
+  TButton& captioned = form->failing;
+  const TBitmap printed = PrintedClient(captioned.Handle());
+  EXPECT_EQ(CountDiffering(CaptureWindow(captioned.Handle()), printed), 0);
+  const TBitmap face = ExpectedFace(captioned, 1, false, false);
+  EXPECT_GT(CountDiffering(printed, face), 10);  // the caption is on it
+  EXPECT_LT(CountDiffering(printed, face), captioned.Width() * captioned.Height() / 4);
+  const TBitmap group = PrintedClient(form->group.Handle());
+  EXPECT_GT(InkIn(group, form->inGroup.BoundsRect(), form->group.EffectiveColor()), 10);
+}
+
+TEST_F(SkinButtonsTest, AnErrorOfAClickHandlerReachesTheStandardErrorDisplayAsWithoutTheSkin) {
+  std::vector<std::string> shown;
+  struct Spy {
+    explicit Spy(std::vector<std::string>& boxes) {
+      Application().MessageBoxOverride = [&boxes](HWND, const std::string& text, const std::string&, UINT) {
+        boxes.push_back(text);
+        return IDOK;
+      };
+    }
+    ~Spy() { Application().MessageBoxOverride = nullptr; }
+  } spy(shown);
+  const long swallowed = SwallowedErrorCount();
+  TButton& b = form->failing;
+  Send(b, WM_LBUTTONDOWN, MK_LBUTTON);
+  Send(b, WM_LBUTTONUP);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], "The amount is not a number.");
+  // From the keyboard, too.
+  b.SetFocus();
+  Type(b, WM_KEYDOWN, VK_SPACE);
+  Type(b, WM_KEYUP, VK_SPACE);
+  EXPECT_EQ(shown.size(), 2u);
+  EXPECT_EQ(SwallowedErrorCount(), swallowed);
+  // The wrapper goes on working after the error.
+  EXPECT_FALSE(WrapperOf<TsuiSkinButton>(b).Down());
+  Send(form->button, WM_LBUTTONDOWN, MK_LBUTTON);
+  Send(form->button, WM_LBUTTONUP);
+  EXPECT_EQ(form->clicks, 1);
 }
 
 }  // namespace

@@ -210,6 +210,37 @@ TEST_F(SkinFrameTest, TheSkinnedFrameKeepsTheClientSizeAndGivesTheFormBackAsItWa
   EXPECT_NE(f.Color(), engine().FormColor());
 }
 
+// A dialog that asks for its client size, made while the skin is on (the hook wraps it as
+// it is made) and shown later, as the program's editor and statistics window are.
+class TfrmDialogSized : public TForm {
+ public:
+  explicit TfrmDialogSized(TComponent* owner) : TForm(owner) {
+    BorderStyle = TFormBorderStyle::bsDialog;
+    SetBounds(140, 120, 300, 200);
+    SetClientSize(293, 244);
+    FormCreated();
+  }
+};
+
+TEST_F(SkinFrameTest, ADialogKeepsTheClientSizeItAskedForUnderTheSkinAndWithout) {
+  auto dialog = MakeComponent<TfrmDialogSized>(nullptr);
+  dialog->Handle();
+  for (int opening = 0; opening < 3; ++opening) {
+    dialog->Show();
+    engine().SkinWindow(dialog->Handle());
+    Settle();
+    EXPECT_EQ(dialog->ClientWidth(), 293) << opening;
+    EXPECT_EQ(dialog->ClientHeight(), 244) << opening;
+    dialog->Hide();
+    Settle();
+  }
+  dialog->Show();
+  engine().SetActive(false);
+  Settle();
+  EXPECT_EQ(dialog->ClientWidth(), 293);
+  EXPECT_EQ(dialog->ClientHeight(), 244);
+}
+
 TEST_F(SkinFrameTest, FormsFreedInAnyOrderLeaveNoFrameBehind) {
   TfrmFramed& f = ShowForm();
   const size_t before = engine().SkinnedWindows().size();

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <stdexcept>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "framework/win/WindowCapture.h"
 #include "skin/win/MenuBlankImages.h"
 #include "skin/win/SkinFormMenus.h"
+#include "skin/win/SkinGuard.h"
 #include "skin/win/SkinMessages.h"
 #include "win/skin/SkinTestSupport.h"
 
@@ -56,7 +58,10 @@ class TfrmMenus : public TForm {
       file = &AddItem(*this, menu.Items(), "&File");
       save = &AddItem(*this, *file, "&Save");
       save->SetShortCut(ShortCut('S', ssCtrl));
-      save->OnClick = [this](TComponent*) { ++saves; };
+      save->OnClick = [this](TComponent*) {
+        ++saves;
+        if (failing) throw std::runtime_error("The ledger is locked");
+      };
       edit = &AddItem(*this, menu.Items(), "&Edit");
       AddItem(*this, *edit, "&Undo");
       window = &AddItem(*this, menu.Items(), "&Window");
@@ -73,6 +78,7 @@ class TfrmMenus : public TForm {
   TMenuItem* edit = nullptr;
   TMenuItem* window = nullptr;
   int saves = 0;
+  bool failing = false;
 };
 
 class SkinMenuTest : public ::testing::Test {
@@ -369,6 +375,36 @@ void PressWithCtrl(HWND focus, WPARAM key) {
   Application().ProcessMessages();
   keys[VK_CONTROL] = 0;
   ::SetKeyboardState(keys);
+}
+
+TEST_F(SkinMenuTest, AnErrorOfAnItemChosenOnTheBarOrByItsShortCutReachesTheStandardErrorDisplay) {
+  std::vector<std::string> shown;
+  struct Spy {
+    explicit Spy(std::vector<std::string>& boxes) {
+      Application().MessageBoxOverride = [&boxes](HWND, const std::string& text, const std::string&, UINT) {
+        boxes.push_back(text);
+        return IDOK;
+      };
+    }
+    ~Spy() { Application().MessageBoxOverride = nullptr; }
+  } spy(shown);
+  const long swallowed = SwallowedErrorCount();
+  TfrmMenus& form = Application().CreateForm<TfrmMenus>();
+  TSkinFormMenus menus(form, *engine);
+  ApplySkin(form, menus);
+  form.Show();
+  Settle();
+  form.failing = true;
+  form.save->PostClick();  // as chosen from the menu the bar dropped
+  Settle();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], "The ledger is locked.");
+  PressWithCtrl(form.Handle(), 'S');
+  Settle();
+  EXPECT_EQ(form.saves, 2);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1], "The ledger is locked.");
+  EXPECT_EQ(SwallowedErrorCount(), swallowed);
 }
 
 TEST_F(SkinMenuTest, ShortCutsOfTheShownMenuRunWhileTheFormHasNoMenuOfItsOwn) {
