@@ -523,6 +523,34 @@ TEST_F(ForeignControlsTest, TheOpenFileDialogIsSkinnedAndLeavesNoWrapperOrSubcla
   EXPECT_EQ(WindowSubclass::AttachedCount(), subclassedBefore);
 }
 
+// The dialog keeps the size it had at its end for its next opening: the size the skin's
+// frame grew it to must not be kept, or it grows each time.
+TEST_F(ForeignControlsTest, TheOpenFileDialogHasTheSameSizeEachTimeItOpens) {
+  std::vector<SIZE> sizes;
+  for (int opening = 0; opening < 10; ++opening) {
+    WhenDialogOpens([&](HWND dialog) {
+      RECT r{};
+      GetWindowRect(dialog, &r);
+      sizes.push_back(SIZE{r.right - r.left, r.bottom - r.top});
+    });
+    wchar_t file[MAX_PATH] = {};
+    OPENFILENAMEW open{};
+    open.lStructSize = sizeof(open);
+    open.hwndOwner = host->Handle();
+    open.lpstrFilter = L"All files\0*.*\0";
+    open.lpstrFile = file;
+    open.nMaxFile = MAX_PATH;
+    open.Flags = OFN_EXPLORER | OFN_ENABLESIZING;
+    GetOpenFileNameW(&open);
+    Settle();
+  }
+  ASSERT_EQ(sizes.size(), 10u);
+  for (size_t i = 1; i < sizes.size(); ++i) {
+    EXPECT_EQ(sizes[i].cx, sizes[0].cx) << "opening " << i;
+    EXPECT_EQ(sizes[i].cy, sizes[0].cy) << "opening " << i;
+  }
+}
+
 // The main window over a program folder with its default skin installed: its delete
 // question opens skinned, and the skinned No answers it.
 TEST(ForeignControlsProgramTest, TheMainWindowsDeleteQuestionShowsSkinnedButtonsAndItsSkinnedNoAnswersIt) {
