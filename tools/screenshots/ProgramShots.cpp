@@ -7,6 +7,7 @@
 #include "ScratchProgram.h"
 #include "app/win/CommonForm.h"
 #include "framework/win/Application.h"
+#include "framework/win/Handles.h"
 #include "framework/win/WideText.h"
 #include "framework/win/WindowCapture.h"
 #include "ledger/win/MainForm.h"
@@ -24,10 +25,18 @@ void PaintAll(HWND window) {
   Application().ProcessMessages();
 }
 
-// A window as it looks once every paint it is owed has run.
+// A window as it looks once every paint it is owed has run. Where its region cuts it (the
+// corners a skin rounds off) the picture shows white, not whatever lay behind it.
 TBitmap CapturePainted(HWND window) {
   PaintAll(window);
-  return CaptureWindow(window);
+  TBitmap picture = CaptureWindow(window);
+  RegionHandle region(::CreateRectRgn(0, 0, 0, 0));
+  const int kind = ::GetWindowRgn(window, region.get());
+  if (kind != SIMPLEREGION && kind != COMPLEXREGION) return picture;
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x)
+      if (!::PtInRegion(region.get(), x, y)) picture.SetPixel(x, y, clWhite);
+  return picture;
 }
 }  // namespace
 

@@ -296,18 +296,15 @@ bool TsuiSkinSpeedButton::BeforeMessage(TMessage& message) {
   }
 }
 
-// Outside its parent's painting the button draws on the parent's window, at its place.
+// Outside its parent's painting the button asks its parent for a paint of its place, in
+// which the parent hands it the paint's context.
 void TsuiSkinSpeedButton::Paint() {
   TControl* control = Control();
   TWinControl* parent = control ? control->Parent() : nullptr;
   if (!parent || !parent->HandleAllocated()) return;
-  WindowDc dc(parent->Handle());
-  if (!dc.get()) return;
-  DcStateGuard state(dc.get());
   const RECT bounds = control->BoundsRect();
-  ::IntersectClipRect(dc.get(), bounds.left, bounds.top, bounds.right, bounds.bottom);
-  ::SetViewportOrgEx(dc.get(), bounds.left, bounds.top, nullptr);
-  PaintOn(dc.get());
+  ::InvalidateRect(parent->Handle(), &bounds, FALSE);
+  ::UpdateWindow(parent->Handle());
 }
 
 void TsuiSkinSpeedButton::PaintOn(HDC dc) {

@@ -46,7 +46,9 @@ void TsuiSkinControl::AfterMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
     case WM_ERASEBKGND:
-      if (!Composes()) Repaint();  // a composing wrapper has painted in the message itself
+      // A composing wrapper has painted in the message itself, and so has a control
+      // without a window of its own, which paints when its parent hands it the context.
+      if (!Composes() && GetHandle()) Repaint();
       break;
     case WM_SETTEXT:
     case WM_ENABLE:

@@ -54,8 +54,8 @@ void TsuiSkinInternalComboButton::Show(bool visible) {
 
 void TsuiSkinInternalComboButton::Repaint() {
   if (!HandleAllocated() || !::IsWindowVisible(Handle())) return;
-  WindowDc dc(Handle());
-  if (dc.get()) DrawOn(dc.get());
+  ::InvalidateRect(Handle(), nullptr, FALSE);
+  ::UpdateWindow(Handle());
 }
 
 void TsuiSkinInternalComboButton::DrawOn(HDC dc) {

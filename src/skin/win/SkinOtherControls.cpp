@@ -15,6 +15,7 @@
 #include "framework/win/ListView.h"
 #include "framework/win/ToolBar.h"
 #include "framework/win/WideText.h"
+#include "skin/SkinBlit.h"
 #include "framework/win/WindowSubclass.h"
 #include "skin/HeaderLook.h"
 #include "skin/Skin2Define.h"
@@ -200,11 +201,13 @@ void TsuiSkinListView::AttachHeader() {
   header_ = list ? ListView_GetHeader(list) : nullptr;
   if (!header_) return;
   headerProc_ = std::make_unique<WindowSubclass>(header_, [this](WindowSubclass& token, TMessage& message) {
-    if (message.Msg == WM_PAINT && Engine().IsSkinning()) {
-      PAINTSTRUCT paint;
-      ::BeginPaint(token.Window(), &paint);
-      PaintHeader();
-      ::EndPaint(token.Window(), &paint);
+    if ((message.Msg == WM_PAINT || message.Msg == WM_PRINTCLIENT) && Engine().IsSkinning()) {
+      if (message.Msg == WM_PRINTCLIENT) {
+        PaintHeaderOn(reinterpret_cast<HDC>(message.WParam));
+      } else {
+        PaintDc paint(token.Window());
+        PaintHeaderOn(paint.get());
+      }
       message.Result = 0;
       return;
     }
@@ -220,6 +223,14 @@ void TsuiSkinListView::Detach() {
 
 void TsuiSkinListView::PaintHeader() {
   if (!header_ || !::IsWindow(header_)) return;
+  ::InvalidateRect(header_, nullptr, FALSE);
+  ::UpdateWindow(header_);
+}
+
+// The header's picture is composed in its kept surface, captions included, and put on the
+// paint's context in one copy.
+void TsuiSkinListView::PaintHeaderOn(HDC target) {
+  if (!header_ || !::IsWindow(header_) || !target) return;
   RECT bounds;
   ::GetClientRect(header_, &bounds);
   const int count = Header_GetItemCount(header_);
@@ -231,13 +242,13 @@ void TsuiSkinListView::PaintHeader() {
   }
   const TBitmap picture = ComposeHeader(bounds.right, bounds.bottom, columns, Engine().FormColor(),
                                         Engine().GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
-  WindowDc dc(header_, true);
-  if (!dc.get()) return;
-  DrawBitmap(dc.get(), 0, 0, picture);
+  headerSurface_.Prepare(bounds.right, bounds.bottom);
+  DrawBitmapRect(headerSurface_.Pixels(), 0, 0, picture, TRect{0, 0, picture.Width(), picture.Height()});
+  HDC dc = headerSurface_.Dc();
 
   TFont font;
   GetMenuFont(font);
-  TCanvas canvas(dc.get());
+  TCanvas canvas(dc);
   canvas.SetFont(font);
   canvas.SetTextColor(Engine().GetSkinColor(SKIN2_CONTROLFONTCOLOR));
   canvas.SetTransparentText(true);
@@ -257,8 +268,9 @@ void TsuiSkinListView::PaintHeader() {
     const int x = PlaceHeaderCaption(r, alignment, width(caption), 0).textX;
     const std::wstring shown = Widen(EllipsizeUtf8Text(width, caption, HeaderCaptionRoom(r, x)));
     RECT place{x, r.top, r.right - 2, r.bottom};
-    ::DrawTextW(dc.get(), shown.c_str(), static_cast<int>(shown.size()), &place, DT_SINGLELINE | DT_VCENTER);
+    ::DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &place, DT_SINGLELINE | DT_VCENTER);
   }
+  headerSurface_.Present(target);
 }
 
 // ---- Grid -------------------------------------------------------------------------------

@@ -71,13 +71,16 @@ class TsuiSkinListView : public TsuiSkinScrollWinControl {
   void Detach() override;
   void AfterMessage(TMessage& message) override;
   HWND Header() const { return header_; }
+  // Asks the header for a paint, in which the skin's picture of it is put on the screen.
   void PaintHeader();
 
  private:
   // Takes over the header's painting once the list view's window and header exist, and
   // again after the window was made anew.
   void AttachHeader();
+  void PaintHeaderOn(HDC target);
   HWND header_ = nullptr;
+  TPaintSurface headerSurface_;
   std::unique_ptr<WindowSubclass> headerProc_;
 };
 

@@ -16,12 +16,11 @@ TsuiSkinScrollOverlay::TsuiSkinScrollOverlay(TComponent* owner) : TCustomPanel(o
 
 TsuiSkinScrollOverlay::~TsuiSkinScrollOverlay() = default;
 
+// A paint of its own, now: the picture goes on the screen through the window's paint.
 void TsuiSkinScrollOverlay::ShowBuffer() {
   if (!HandleAllocated() || Buffer.Empty()) return;
-  WindowDc dc(Handle());
-  if (!dc.get()) return;
-  DrawBitmap(dc.get(), 0, 0, Buffer);
-  PaintOver(dc.get());
+  ::InvalidateRect(Handle(), nullptr, FALSE);
+  ::UpdateWindow(Handle());
 }
 
 void TsuiSkinScrollOverlay::KeepAbove(HWND control) {
