@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "app/AppIcon.h"
 #include "core/DateTime.h"
+#include "framework/win/TrayIcon.h"
 
 namespace zentavo {
 
@@ -51,6 +53,10 @@ TfrmGallery::TfrmGallery(TComponent* owner)
       suiSkinEngine(MakeNamed<TsuiSkinEngine>("suiSkinEngine")) {
   SetName("frmGallery");
   SetCaption("Skin preview");
+  // The program's coin, so that the title shows an icon as the program's windows do.
+  bigIcon_ = MakeIcon(32, DrawAppIcon(32).bgra);
+  smallIcon_ = MakeIcon(16, DrawAppIcon(16).bgra);
+  SetIcons(bigIcon_.get(), smallIcon_.get());
   suiSkinEngine.SetActive(true);
   N_Skin.SetCaption("&Skin");
   N_Active.SetCaption("&Active");

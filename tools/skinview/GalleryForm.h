@@ -7,6 +7,7 @@
 #include "framework/win/ExtCtrls.h"
 #include "framework/win/Form.h"
 #include "framework/win/Grids.h"
+#include "framework/win/Handles.h"
 #include "framework/win/ImageList.h"
 #include "framework/win/ListView.h"
 #include "framework/win/Menu.h"
@@ -41,6 +42,7 @@ class TfrmGallery : public TForm {
   void BuildCommonControls();
   TImageList* images_ = nullptr;
   TWinControl* focused_ = nullptr;
+  IconHandle bigIcon_, smallIcon_;
 };
 
 }  // namespace zentavo
