@@ -14,6 +14,7 @@
 #include "framework/win/WideText.h"
 #include "skin/ButtonLooks.h"
 #include "skin/Skin2Define.h"
+#include "skin/SkinBlit.h"
 #include "skin/win/SkinEngine.h"
 #include "skin/win/SkinSystem.h"
 
@@ -170,10 +171,16 @@ void TsuiSkinGlyphButton::SkinChanged() {
   if (TControl* control = Control()) ApplyControlFontColor(*control, Engine(), savedFontColor_);
 }
 
-void TsuiSkinGlyphButton::Paint() {
+bool TsuiSkinGlyphButton::BeforeMessage(TMessage& message) { return !TakeOverPainting(message); }
+
+// The control paints itself first, into the picture, and the glyph box goes over its box.
+void TsuiSkinGlyphButton::Compose(TPaintSurface& surface) {
   TControl* control = Control();
   HWND window = GetHandle();
   if (!control || !window) return;
+  TMessage print{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.Dc()), PRF_CLIENT | PRF_ERASEBKGND, 0};
+  CallSaved(print);
+  surface.Flush();
   TBitmap glyph;
   TColor mask = kNoMask;
   if (!Glyph(glyph, mask)) return;
@@ -185,7 +192,7 @@ void TsuiSkinGlyphButton::Paint() {
   }
   const bool onLeft = GlyphBoxOnLeft(side, ReadsRightToLeft(window));
   const TPoint at = GlyphBoxPosition(control->Width(), control->Height(), glyph.Width(), glyph.Height(), onLeft);
-  DrawGraphicAt(box, POINT{at.x, at.y});
+  DrawBitmapRect(surface.Pixels(), at.x, at.y, box, TRect{0, 0, box.Width(), box.Height()});
 }
 
 void TsuiSkinCheckBox::AfterMessage(TMessage& message) {
@@ -206,16 +213,12 @@ bool TsuiSkinCheckBox::Glyph(TBitmap& glyph, TColor& mask) const {
 }
 
 bool TsuiSkinRadioButton::BeforeMessage(TMessage& message) {
-  switch (message.Msg) {
-    case WM_LBUTTONDBLCLK:
-      if (TControl* control = Control(); control && control->OnDblClick) control->OnDblClick(control);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return true;
+  if (message.Msg == WM_LBUTTONDBLCLK) {
+    if (TControl* control = Control(); control && control->OnDblClick)
+      CallProgramHandler([control] { control->OnDblClick(control); });
+    return false;
   }
+  return TsuiSkinGlyphButton::BeforeMessage(message);
 }
 
 void TsuiSkinRadioButton::AfterMessage(TMessage& message) {

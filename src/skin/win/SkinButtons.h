@@ -56,9 +56,11 @@ class TsuiSkinGlyphButton : public TsuiSkinControlVCL {
   using TsuiSkinControlVCL::TsuiSkinControlVCL;
   void Initialize() override;
   void SkinChanged() override;
-  void Paint() override;
+  bool BeforeMessage(TMessage& message) override;
 
  protected:
+  bool Composes() const override { return true; }
+  void Compose(TPaintSurface& surface) override;
   // The glyph for the control's state, and the colour drawn transparent (kNoMask: none).
   virtual bool Glyph(TBitmap& glyph, TColor& mask) const = 0;
 

@@ -35,6 +35,8 @@ class TsuiSkinControlVCL : public TsuiSkinControl {
   bool GetEnabled() const override;
 
  protected:
+  // The message through the control's own procedure (the one the wrapper saved).
+  void CallSaved(TMessage& message) { (*saved_)(message); }
   bool PassesOn() const override;
   void ReleaseControl() override;
   void PaintWindowlessChildren(HDC dc) override;
