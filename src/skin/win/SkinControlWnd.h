@@ -30,6 +30,11 @@ class TsuiSkinControlWnd : public TsuiSkinControl {
 
  protected:
   void ReleaseControl() override;
+  // The message through the window's own procedure, below the wrapper's subclass; from
+  // inside one of the window's messages.
+  void CallSaved(TMessage& message) {
+    if (subclass_) subclass_->Default(message);
+  }
 
  private:
   std::unique_ptr<WindowSubclass> subclass_;

@@ -13,6 +13,7 @@
 #include "skin/ButtonLooks.h"
 #include "skin/DropDownLooks.h"
 #include "skin/Skin2Define.h"
+#include "skin/SkinBlit.h"
 #include "skin/win/SkinButtons.h"
 #include "skin/win/SkinEngine.h"
 #include "skin/win/SkinOutline.h"
@@ -162,12 +163,19 @@ void TsuiSkinWndGlyphButton::AfterMessage(TMessage& message) {
   if (message.Msg == WM_LBUTTONDBLCLK || message.Msg == BM_SETCHECK) Repaint();
 }
 
-void TsuiSkinWndGlyphButton::Paint() {
+bool TsuiSkinWndGlyphButton::BeforeMessage(TMessage& message) { return !TakeOverPainting(message); }
+
+// The control prints itself into the picture; the glyph box covers its box.
+void TsuiSkinWndGlyphButton::Compose(TPaintSurface& surface) {
   if (!Handle()) return;
+  TMessage print{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.Dc()), PRF_CLIENT | PRF_ERASEBKGND, 0};
+  CallSaved(print);
+  surface.Flush();
   TBitmap glyph;
   TColor mask = kNoMask;
   if (!Glyph(glyph, mask) || glyph.Empty()) return;
-  DrawGraphicAt(ComposeDialogGlyphBox(glyph, Engine().FormColor(), mask, WindowHeight()), POINT{0, 0});
+  const TBitmap box = ComposeDialogGlyphBox(glyph, Engine().FormColor(), mask, WindowHeight());
+  DrawBitmapRect(surface.Pixels(), 0, 0, box, TRect{0, 0, box.Width(), box.Height()});
 }
 
 bool TsuiSkinWndCheckBox::Glyph(TBitmap& glyph, TColor& mask) const {

@@ -51,10 +51,12 @@ class TsuiSkinWndButton : public TsuiSkinControlWnd {
 class TsuiSkinWndGlyphButton : public TsuiSkinControlWnd {
  public:
   using TsuiSkinControlWnd::TsuiSkinControlWnd;
+  bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
-  void Paint() override;
 
  protected:
+  bool Composes() const override { return true; }
+  void Compose(TPaintSurface& surface) override;
   // The glyph for the control's state, and the colour drawn transparent (kNoMask: none).
   virtual bool Glyph(TBitmap& glyph, TColor& mask) const = 0;
   // The check state the control reports.
