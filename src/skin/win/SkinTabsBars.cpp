@@ -15,6 +15,7 @@
 #include "framework/win/WideText.h"
 #include "skin/ProgressBarLook.h"
 #include "skin/Skin2Define.h"
+#include "skin/SkinBlit.h"
 #include "skin/SkinImages.h"
 #include "skin/TabLooks.h"
 #include "skin/TrackBarLook.h"
@@ -105,7 +106,7 @@ TBitmap ComposeSkinnedTabs(const TsuiSkinEngine& engine, const TSkinnedTabsSourc
   return ComposeTabControl(source.width, source.height, ToTRect(source.display), source.side, items, looks, caption);
 }
 
-void TsuiSkinTabControl::Paint() {
+void TsuiSkinTabControl::Compose(TPaintSurface& surface) {
   auto* tabs = dynamic_cast<TCustomTabControl*>(Control());
   HWND window = GetHandle();
   if (!tabs || !window) return;
@@ -121,8 +122,7 @@ void TsuiSkinTabControl::Paint() {
     return index < tabs->TabCount() ? Widen(tabs->Tab(index)) : std::wstring();
   };
   const TBitmap canvas = ComposeSkinnedTabs(Engine(), source);
-  WindowDc dc(window);
-  if (dc.get()) DrawBitmap(dc.get(), 0, 0, canvas);
+  DrawBitmapRect(surface.Pixels(), 0, 0, canvas, TRect{0, 0, canvas.Width(), canvas.Height()});
 }
 
 // ---- Track bar ----------------------------------------------------------------------------
@@ -192,7 +192,7 @@ void TsuiSkinTrackBar::Detach() {
   channel_.reset();
 }
 
-void TsuiSkinTrackBar::Paint() {
+void TsuiSkinTrackBar::Compose(TPaintSurface& surface) {
   auto* bar = dynamic_cast<TTrackBar*>(Control());
   HWND window = GetHandle();
   if (!bar || !window || !channel_) return;
@@ -227,8 +227,7 @@ void TsuiSkinTrackBar::Paint() {
   looks.formColor = Engine().FormColor();
   looks.transColor = Engine().GetSkinColor(SKIN2_TRANSCOLOR);
   const TBitmap picture = ComposeTrackBar(state, looks);
-  WindowDc dc(window);
-  if (dc.get()) DrawBitmap(dc.get(), 0, 0, picture);
+  DrawBitmapRect(surface.Pixels(), 0, 0, picture, TRect{0, 0, picture.Width(), picture.Height()});
 }
 
 // ---- Progress bar -------------------------------------------------------------------------

@@ -41,7 +41,10 @@ class TsuiSkinTabControl : public TsuiSkinControlVCL {
   using TsuiSkinControlVCL::TsuiSkinControlVCL;
   TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinTabControl; }
   bool BeforeMessage(TMessage& message) override;
-  void Paint() override;
+
+ protected:
+  bool Composes() const override { return true; }
+  void Compose(TPaintSurface& surface) override;
 };
 
 // The track bar keeps the skin's channel, turned for a vertical bar, from one skin
@@ -52,9 +55,12 @@ class TsuiSkinTrackBar : public TsuiSkinControlVCL {
   TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinTrackBar; }
   const std::optional<TBitmap>& Channel() const { return channel_; }
   bool BeforeMessage(TMessage& message) override;
-  void Paint() override;
   void SkinChanged() override;
   void Detach() override;
+
+ protected:
+  bool Composes() const override { return true; }
+  void Compose(TPaintSurface& surface) override;
 
  private:
   void MakeChannel();
