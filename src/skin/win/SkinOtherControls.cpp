@@ -64,7 +64,7 @@ bool TsuiSkinUpDown::BeforeMessage(TMessage& message) {
   }
 }
 
-void TsuiSkinUpDown::Paint() {
+void TsuiSkinUpDown::Compose(TPaintSurface& surface) {
   auto* upDown = dynamic_cast<TCustomUpDown*>(Control());
   HWND window = GetHandle();
   if (!upDown || !window) return;
@@ -75,21 +75,26 @@ void TsuiSkinUpDown::Paint() {
   const TBitmap picture = ComposeUpDown(upDown->Width(), upDown->Height(),
                                         upDown->Orientation() == TUDOrientation::udVertical, pressedPart_,
                                         upDown->Enabled(), colors);
-  WindowDc dc(window);
-  if (dc.get()) DrawBitmap(dc.get(), 0, 0, picture);
+  DrawBitmapRect(surface.Pixels(), 0, 0, picture, TRect{0, 0, picture.Width(), picture.Height()});
 }
 
 // ---- Status bar -------------------------------------------------------------------------
 
-void TsuiSkinStatusBar::Paint() {
+bool TsuiSkinStatusBar::BeforeMessage(TMessage& message) { return !TakeOverPainting(message); }
+
+// The bar prints itself into the picture; the skin's grip goes over its own.
+void TsuiSkinStatusBar::Compose(TPaintSurface& surface) {
   auto* bar = dynamic_cast<TCustomStatusBar*>(Control());
   HWND window = GetHandle();
-  if (!bar || !window || !bar->SizeGrip()) return;
+  if (!bar || !window) return;
+  TMessage print{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.Dc()), PRF_CLIENT | PRF_ERASEBKGND, 0};
+  CallSaved(print);
+  surface.Flush();
+  if (!bar->SizeGrip()) return;
   const TBitmap grip = ComposeStatusGrip(bar->Width(), bar->Height(), ColorToRGB(bar->EffectiveColor()),
                                          ::GetSysColor(COLOR_INACTIVECAPTION));
   const TPoint at = StatusGripOrigin(bar->Width(), bar->Height());
-  WindowDc dc(window);
-  if (dc.get()) DrawBitmap(dc.get(), at.x, at.y, grip);
+  DrawBitmapRect(surface.Pixels(), at.x, at.y, grip, TRect{0, 0, grip.Width(), grip.Height()});
 }
 
 // ---- Tool bar ---------------------------------------------------------------------------

@@ -24,7 +24,10 @@ class TsuiSkinUpDown : public TsuiSkinControlVCL {
   // -1 while the first half (up, or left) is held, 1 the second, 0 none.
   int PressedPart() const { return pressedPart_; }
   bool BeforeMessage(TMessage& message) override;
-  void Paint() override;
+
+ protected:
+  bool Composes() const override { return true; }
+  void Compose(TPaintSurface& surface) override;
 
  private:
   int pressedPart_ = 0;
@@ -36,7 +39,11 @@ class TsuiSkinStatusBar : public TsuiSkinControlVCL {
   using TsuiSkinControlVCL::TsuiSkinControlVCL;
   TWrapperKind WrapperKind() const override { return TWrapperKind::TsuiSkinStatusBar; }
   bool WantsParentColor() const override { return true; }
-  void Paint() override;
+  bool BeforeMessage(TMessage& message) override;
+
+ protected:
+  bool Composes() const override { return true; }
+  void Compose(TPaintSurface& surface) override;
 };
 
 // The tool bar is made flat in the skin's tool bar colour, and its hot, pressed and
