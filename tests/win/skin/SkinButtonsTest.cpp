@@ -20,6 +20,7 @@
 #include "skin/win/SkinGuard.h"
 #include "skin/win/SkinMessages.h"
 #include "win/skin/SkinTestSupport.h"
+#include "win/support/ProgramFolder.h"
 
 namespace zentavo::testing {
 namespace {
@@ -368,22 +369,14 @@ TEST_F(SkinButtonsTest, AComposedControlPaintsInOneCopyFromAKeptPictureAndPrints
 }
 
 TEST_F(SkinButtonsTest, AnErrorOfAClickHandlerReachesTheStandardErrorDisplayAsWithoutTheSkin) {
-  std::vector<std::string> shown;
-  struct Spy {
-    explicit Spy(std::vector<std::string>& boxes) {
-      Application().MessageBoxOverride = [&boxes](HWND, const std::string& text, const std::string&, UINT) {
-        boxes.push_back(text);
-        return IDOK;
-      };
-    }
-    ~Spy() { Application().MessageBoxOverride = nullptr; }
-  } spy(shown);
+  MessageBoxSpy spy;
+  const std::vector<MessageBoxSpy::Box>& shown = spy.boxes;
   const long swallowed = SwallowedErrorCount();
   TButton& b = form->failing;
   Send(b, WM_LBUTTONDOWN, MK_LBUTTON);
   Send(b, WM_LBUTTONUP);
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0], "The amount is not a number.");
+  EXPECT_EQ(shown[0].text, "The amount is not a number.");
   // From the keyboard, too.
   b.SetFocus();
   Type(b, WM_KEYDOWN, VK_SPACE);

@@ -20,6 +20,7 @@
 #include "skin/win/SkinGuard.h"
 #include "skin/win/SkinMessages.h"
 #include "win/skin/SkinTestSupport.h"
+#include "win/support/ProgramFolder.h"
 
 namespace zentavo::testing {
 namespace {
@@ -378,16 +379,8 @@ void PressWithCtrl(HWND focus, WPARAM key) {
 }
 
 TEST_F(SkinMenuTest, AnErrorOfAnItemChosenOnTheBarOrByItsShortCutReachesTheStandardErrorDisplay) {
-  std::vector<std::string> shown;
-  struct Spy {
-    explicit Spy(std::vector<std::string>& boxes) {
-      Application().MessageBoxOverride = [&boxes](HWND, const std::string& text, const std::string&, UINT) {
-        boxes.push_back(text);
-        return IDOK;
-      };
-    }
-    ~Spy() { Application().MessageBoxOverride = nullptr; }
-  } spy(shown);
+  MessageBoxSpy spy;
+  const std::vector<MessageBoxSpy::Box>& shown = spy.boxes;
   const long swallowed = SwallowedErrorCount();
   TfrmMenus& form = Application().CreateForm<TfrmMenus>();
   TSkinFormMenus menus(form, *engine);
@@ -398,12 +391,12 @@ TEST_F(SkinMenuTest, AnErrorOfAnItemChosenOnTheBarOrByItsShortCutReachesTheStand
   form.save->PostClick();  // as chosen from the menu the bar dropped
   Settle();
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0], "The ledger is locked.");
+  EXPECT_EQ(shown[0].text, "The ledger is locked.");
   PressWithCtrl(form.Handle(), 'S');
   Settle();
   EXPECT_EQ(form.saves, 2);
   ASSERT_EQ(shown.size(), 2u);
-  EXPECT_EQ(shown[1], "The ledger is locked.");
+  EXPECT_EQ(shown[1].text, "The ledger is locked.");
   EXPECT_EQ(SwallowedErrorCount(), swallowed);
 }
 
